@@ -1,0 +1,1 @@
+#include "common/scriptedprompt.h"
