@@ -1,0 +1,119 @@
+#include "printing/textlayout.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QTextBoundaryFinder>
+
+namespace Printing {
+
+namespace {
+
+constexpr double referenceDpi = 1200;
+
+const QPaintDevice *referenceDevice()
+{
+    static const QImage device = [] {
+        QImage img(1, 1, QImage::Format_Mono);
+        const int dpm = qRound(referenceDpi / 0.0254);
+        img.setDotsPerMeterX(dpm);
+        img.setDotsPerMeterY(dpm);
+        return img;
+    }();
+    return &device;
+}
+
+double toMm(double deviceUnits) { return deviceUnits * 25.4 / referenceDpi; }
+
+QList<qsizetype> boundaries(const QString &text, QTextBoundaryFinder::BoundaryType type)
+{
+    QList<qsizetype> out;
+    QTextBoundaryFinder finder(type, text);
+    for (qsizetype p = finder.toNextBoundary(); p > 0; p = finder.toNextBoundary())
+        out.append(p);
+    return out;
+}
+
+void wrapParagraph(const QString &text, const QFontMetricsF &fm, double maxWidth, QStringList &lines)
+{
+    if (text.isEmpty()) {
+        lines.append(QString());
+        return;
+    }
+    const QList<qsizetype> breaks = boundaries(text, QTextBoundaryFinder::Line);
+    auto widthOf = [&](qsizetype from, qsizetype to) {
+        QString s = text.mid(from, to - from);
+        while (!s.isEmpty() && s.back().isSpace())
+            s.chop(1);
+        return fm.horizontalAdvance(s);
+    };
+    auto push = [&](qsizetype from, qsizetype to) {
+        QString s = text.mid(from, to - from);
+        while (!s.isEmpty() && s.back().isSpace())
+            s.chop(1);
+        lines.append(s);
+    };
+
+    qsizetype start = 0;
+    qsizetype lastFit = -1;
+    for (qsizetype b : breaks) {
+        if (widthOf(start, b) <= maxWidth) {
+            lastFit = b;
+            continue;
+        }
+        if (lastFit > start) {
+            push(start, lastFit);
+            start = lastFit;
+            if (widthOf(start, b) <= maxWidth) {
+                lastFit = b;
+                continue;
+            }
+        }
+        // One word wider than the line: cut it between grapheme clusters.
+        const QString word = text.mid(start, b - start);
+        qsizetype pieceStart = 0;
+        qsizetype previous = 0;
+        for (qsizetype c : boundaries(word, QTextBoundaryFinder::Grapheme)) {
+            if (previous > pieceStart && fm.horizontalAdvance(word.mid(pieceStart, c - pieceStart)) > maxWidth) {
+                lines.append(word.mid(pieceStart, previous - pieceStart));
+                pieceStart = previous;
+            }
+            previous = c;
+        }
+        start += pieceStart;
+        lastFit = b;
+    }
+    if (start < text.size() || lines.isEmpty())
+        push(start, text.size());
+}
+
+} // namespace
+
+double textWidthMm(const QString &text, const Font &font)
+{
+    const QFontMetricsF fm(toQFont(font), referenceDevice());
+    return toMm(fm.horizontalAdvance(text));
+}
+
+double lineHeightMm(const Font &font)
+{
+    const QFontMetricsF fm(toQFont(font), referenceDevice());
+    return toMm(fm.lineSpacing());
+}
+
+QStringList wrapText(const QString &text, const Font &font, double widthMm)
+{
+    const QFontMetricsF fm(toQFont(font), referenceDevice());
+    const double maxWidth = widthMm * referenceDpi / 25.4;
+    QStringList lines;
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    for (const QString &p : paragraphs)
+        wrapParagraph(p, fm, maxWidth, lines);
+    return lines;
+}
+
+double wrappedHeightMm(const QString &text, const Font &font, double widthMm)
+{
+    return wrapText(text, font, widthMm).size() * lineHeightMm(font);
+}
+
+} // namespace Printing
