@@ -38,7 +38,9 @@ std::optional<double> StockStore::onHand(const QString &code, QString *error) co
 
 QString StockStore::onHandListSql(const QString &productFilter)
 {
-    const QString where = productFilter.isEmpty() ? QString() : QStringLiteral(" AND ") + productFilter;
+    auto where = [&](const char *column) {
+        return productFilter.isEmpty() ? QString() : QString(QStringLiteral(" AND ") + productFilter.arg(QLatin1String(column)));
+    };
     // Each line table is summed once, grouped by code, before the join; a join
     // of the raw lines would multiply the sums.
     return QStringLiteral(
@@ -46,13 +48,13 @@ QString StockStore::onHandListSql(const QString &productFilter)
                " COALESCE(p.PRO_TOTAL, 0) + COALESCE(o.qty, 0) - COALESCE(i.qty, 0) - COALESCE(f.qty, 0) AS ON_HAND"
                " FROM Product p"
                " LEFT JOIN (SELECT PRO_NO, SUM(PRO_QTY) AS qty FROM Order1 WHERE STK_POST = 2")
-        + where.arg(QStringLiteral("PRO_NO"))
+        + where("PRO_NO")
         + QStringLiteral(" GROUP BY PRO_NO) o ON o.PRO_NO = p.PRO_NO"
                          " LEFT JOIN (SELECT PRO_NO, SUM(PRO_QTY) AS qty FROM Invoice1 WHERE STK_POST = 1")
-        + where.arg(QStringLiteral("PRO_NO"))
+        + where("PRO_NO")
         + QStringLiteral(" GROUP BY PRO_NO) i ON i.PRO_NO = p.PRO_NO"
                          " LEFT JOIN (SELECT FIN_PNO, SUM(FIN_PQTY) AS qty FROM Finance1 WHERE STK_POST = 5")
-        + where.arg(QStringLiteral("FIN_PNO"))
+        + where("FIN_PNO")
         + QStringLiteral(" GROUP BY FIN_PNO) f ON f.FIN_PNO = p.PRO_NO")
         + (productFilter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + productFilter.arg(QStringLiteral("p.PRO_NO")))
         + QStringLiteral(" ORDER BY p.PRO_NO");
