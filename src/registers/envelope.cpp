@@ -19,4 +19,26 @@ EnvelopeContent envelopeContent(const Data::BusinessSettings &business, const Re
     return c;
 }
 
+Printing::Page envelopePage(const EnvelopeContent &content)
+{
+    Printing::PageSetup setup;
+    setup.paper = Printing::Paper::a4();
+    setup.margins = {10, 10, 10, 10};
+    Printing::Page page(setup);
+    const QPointF o = page.content().topLeft();
+
+    page.addText(QRectF(o + QPointF(0, 0), QSizeF(120, 9)), content.senderName, Printing::Font::heading(14, true));
+    page.addText(QRectF(o + QPointF(0, 9), QSizeF(150, 6)), content.senderAddress, Printing::Font::body(9));
+
+    Printing::Font pleaseSend = Printing::Font::body(16, true);
+    pleaseSend.italic = true;
+    page.addText(QRectF(o + QPointF(70, 100), QSizeF(60, 10)), content.pleaseSend, pleaseSend);
+    double y = 112;
+    for (const QString &line : content.recipient) {
+        page.addText(QRectF(o + QPointF(85, y), QSizeF(105, 8)), line, Printing::Font::body(14));
+        y += 8;
+    }
+    return page;
+}
+
 } // namespace Registers

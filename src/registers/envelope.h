@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/businesssettings.h"
+#include "printing/page.h"
 #include "registers/record.h"
 
 #include <QString>
@@ -18,5 +19,9 @@ struct EnvelopeContent
 };
 
 EnvelopeContent envelopeContent(const Data::BusinessSettings &business, const Record &customer);
+
+// One envelope page: A4 portrait, 10 mm margins, the sender top left and the
+// addressee right of centre.
+Printing::Page envelopePage(const EnvelopeContent &content);
 
 } // namespace Registers
