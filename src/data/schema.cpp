@@ -721,6 +721,17 @@ QStringList compareSchema(const QSqlDatabase &db, Engine engine)
             const auto s = sqliteTableSql(db, tname, &err);
             tableSql = s ? s->simplified() : QString();
         }
+        // Positions are compared among the fields both sides have, so that one
+        // missing field is reported once, not as a shift of all that follow.
+        QStringList expectedOrder, actualOrder;
+        for (const FieldDef &f : t.fields)
+            if (std::any_of(cols->begin(), cols->end(), [&](const ActualColumn &c) {
+                    return c.name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0;
+                }))
+                expectedOrder << QString::fromLatin1(f.name);
+        for (const ActualColumn &c : *cols)
+            if (t.indexOf(c.name) >= 0)
+                actualOrder << QString::fromLatin1(t.fields[size_t(t.indexOf(c.name))].name);
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const FieldDef &f = t.fields[i];
             const QString fname = QString::fromLatin1(f.name);
@@ -731,9 +742,11 @@ QStringList compareSchema(const QSqlDatabase &db, Engine engine)
                 diffs << QStringLiteral("%1.%2: field missing").arg(tname, fname);
                 continue;
             }
-            const size_t at = size_t(it - cols->begin());
-            if (at != i)
-                diffs << QStringLiteral("%1.%2: field at position %3, expected %4").arg(tname, fname).arg(at + 1).arg(i + 1);
+            if (actualOrder.indexOf(fname) != expectedOrder.indexOf(fname))
+                diffs << QStringLiteral("%1.%2: field at position %3, expected %4")
+                             .arg(tname, fname)
+                             .arg(it - cols->begin() + 1)
+                             .arg(i + 1);
             if (engine == Engine::Sqlite) {
                 const QString want = expectedSqliteType(f);
                 if (it->type != want)
