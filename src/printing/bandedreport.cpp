@@ -4,6 +4,11 @@
 
 namespace Printing {
 
+namespace {
+// Sums of band heights carry rounding; a band that fits to the micrometre fits.
+constexpr double slack = 1e-6;
+} // namespace
+
 BandedReport::BandedReport(ReportLayout layout, PageSink &sink, const QDateTime &printedAt)
     : m_layout(std::move(layout)), m_sink(sink), m_printedAt(printedAt)
 {
@@ -96,7 +101,7 @@ void BandedReport::placeFullWidth(const Band &band)
 {
     ensurePage();
     endColumns();
-    if (m_y + band.height > m_limit && m_y > m_flowTop) {
+    if (m_y + band.height > m_limit + slack && m_y > m_flowTop) {
         closePage();
         openPage();
     }
@@ -126,7 +131,7 @@ void BandedReport::placeDetail(const Band &band)
             m_column = 0;
             m_columnTop = m_columnsBottom;
         }
-        if (m_columnTop + band.height > m_limit && m_columnTop > m_flowTop) {
+        if (m_columnTop + band.height > m_limit + slack && m_columnTop > m_flowTop) {
             closePage();
             openPage();
             m_columnsOpen = true;
@@ -139,7 +144,7 @@ void BandedReport::placeDetail(const Band &band)
         ++m_column;
         return;
     }
-    if (m_columnY + band.height > m_limit && m_columnY > m_columnTop) {
+    if (m_columnY + band.height > m_limit + slack && m_columnY > m_columnTop) {
         if (m_column + 1 < n) {
             ++m_column;
             m_columnY = m_columnTop;

@@ -111,8 +111,7 @@ void paintBarcode(QPainter &p, const Mapper &map, const BarcodeItem &b)
         path.addRect(QRectF(box.left() + r.x() * sx, box.top() + r.y() * sy, r.width() * sx, r.height() * sy));
     p.drawPath(path);
     if (!s.labels.isEmpty()) {
-        Font font;
-        font.family = QStringLiteral("Tlwg Typo");
+        Font font = Font::body();
         p.setPen(Qt::black);
         for (const BarcodeSymbol::Label &l : s.labels) {
             // Module units to points: the text keeps its share of the symbol's height.

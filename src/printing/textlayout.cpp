@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace Printing {
 
 namespace {
@@ -39,7 +41,14 @@ void wrapParagraph(const QString &text, const QFontMetricsF &fm, double maxWidth
         lines.append(QString());
         return;
     }
-    const QList<qsizetype> breaks = boundaries(text, QTextBoundaryFinder::Line);
+    // Qt finds no break between a space and the Thai word after it; add one.
+    QList<qsizetype> breaks = boundaries(text, QTextBoundaryFinder::Line);
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i).isSpace() && !text.at(i + 1).isSpace())
+            breaks.append(i + 1);
+    }
+    std::sort(breaks.begin(), breaks.end());
+    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
     auto widthOf = [&](qsizetype from, qsizetype to) {
         QString s = text.mid(from, to - from);
         while (!s.isEmpty() && s.back().isSpace())
