@@ -72,6 +72,9 @@ Tpasswd::Tpasswd(AppState &state, QWidget *parent) : QWidget(parent), m_state(st
     lay->addWidget(loginBox);
     lay->addWidget(m_panel);
     lay->addStretch();
+    lay->setSizeConstraint(QLayout::SetMinimumSize);
+    // Wide enough for the caption that advertises the default account.
+    setMinimumWidth(540);
 
     // Opening state: the panel and "เข้าที่ทำงาน" wait for a login here.
     m_go->hide();
@@ -283,15 +286,24 @@ void Tpasswd::login()
     });
 }
 
+void Tpasswd::closeWindow()
+{
+    // Inside the main window the frame closes too, not only its contents.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
 void Tpasswd::goToWork()
 {
-    close();
+    closeWindow();
 }
 
 void Tpasswd::logout()
 {
     m_state.setUserLevel(0);
-    close();
+    closeWindow();
 }
 
 void Tpasswd::hideAccountPanel()
@@ -302,6 +314,15 @@ void Tpasswd::hideAccountPanel()
     m_accPassword->clear();
     m_accPassword2->clear();
     m_panel->hide();
+    fitFrame();
+}
+
+void Tpasswd::fitFrame()
+{
+    layout()->activate();
+    adjustSize();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->adjustSize();
 }
 
 void Tpasswd::showAccountPanel()
@@ -311,6 +332,7 @@ void Tpasswd::showAccountPanel()
             return;
         setEditing(false);
         m_panel->show();
+        fitFrame();
     });
 }
 

@@ -54,6 +54,8 @@ protected:
 private:
     void buildLogin();
     void buildPanel();
+    void closeWindow();
+    void fitFrame();
     void hideAccountPanel();
     void showAccountPanel();
     bool reloadAccounts(const QString &positionOn);

@@ -3,6 +3,12 @@
 #include "app/appstate.h"
 #include "app/tadvicer.h"
 #include "app/taboutme.h"
+#include "registers/tfscale.h"
+#include "registers/tref_cust.h"
+#include "registers/tref_part.h"
+#include "registers/tref_sale.h"
+#include "registers/tref_supply.h"
+#include "app/tpasswd.h"
 
 namespace App {
 
@@ -10,6 +16,12 @@ WindowCatalog::WindowCatalog()
 {
     add(QStringLiteral("TAboutMe"), [](AppState &) { return new TAboutMe; });
     add(QStringLiteral("TAdvicer"), [](AppState &) { return new TAdvicer; });
+    add(QStringLiteral("TRef_Cust"), [](AppState &s) { return new Registers::TRef_Cust(s); });
+    add(QStringLiteral("TRef_Supply"), [](AppState &s) { return new Registers::TRef_Supply(s); });
+    add(QStringLiteral("TRef_Sale"), [](AppState &s) { return new Registers::TRef_Sale(s); });
+    add(QStringLiteral("TRef_Part"), [](AppState &s) { return new Registers::TRef_Part(s); });
+    add(QStringLiteral("Tfscale"), [](AppState &s) { return new Registers::Tfscale(s); });
+    add(QStringLiteral("Tpasswd"), [](AppState &s) { return new Tpasswd(s); });
 }
 
 QWidget *WindowCatalog::create(const QString &className, AppState &state) const
