@@ -1,5 +1,7 @@
 #include "text/numberinput.h"
 
+#include <algorithm>
+
 namespace Text {
 namespace {
 
@@ -70,22 +72,23 @@ std::optional<Digits> scan(const QString &input)
 
 } // namespace
 
-std::optional<Decimal> ReadDecimal(const QString &text)
+std::optional<Decimal> ReadNumber(const QString &text, int decimals, RoundingMode mode)
 {
     const auto d = scan(text);
     if (!d)
         return std::nullopt;
-    return detail::decimalFromDigits(d->negative, d->intDigits, d->fracDigits, Decimal::DoubleScale,
-                                     RoundingMode::HalfEven);
+    return detail::decimalFromDigits(d->negative, d->intDigits, d->fracDigits,
+                                     std::clamp(decimals, 0, Decimal::MaxScale), mode);
+}
+
+std::optional<Decimal> ReadDecimal(const QString &text)
+{
+    return ReadNumber(text, Decimal::DoubleScale, RoundingMode::HalfEven);
 }
 
 std::optional<Money> ReadMoney(const QString &text)
 {
-    const auto d = scan(text);
-    if (!d)
-        return std::nullopt;
-    const auto value = detail::decimalFromDigits(d->negative, d->intDigits, d->fracDigits, 4,
-                                                 RoundingMode::HalfEven);
+    const auto value = ReadNumber(text, 4, RoundingMode::HalfEven);
     if (!value)
         return std::nullopt;
     return Money::fromDecimal(*value, RoundingMode::HalfEven);

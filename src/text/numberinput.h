@@ -22,6 +22,9 @@ namespace Text {
 //   arithmetic; no exponent, "nan" or "inf".
 inline constexpr int ReadIntegerDigits = 12;
 
+// The value rounded once, straight from the typed digits, to `decimals`
+// places (0..Decimal::MaxScale).
+std::optional<Decimal> ReadNumber(const QString &text, int decimals, RoundingMode mode);
 // Exact value, rounded half to even to Decimal::DoubleScale decimals.
 std::optional<Decimal> ReadDecimal(const QString &text);
 // Rounded half to even to ten-thousandths.

@@ -184,10 +184,14 @@ QString orUnchanged(const QString &result, const QString &original)
 
 QString BahtText(const QString &amount)
 {
-    const auto read = ReadMoney(amount);
+    // Rounded once from the typed digits, as two-decimal display rounds.
+    const auto read = ReadNumber(amount, 2, DisplayRounding);
     if (!read)
         return QString();
-    const Money a = read->rounded(2, DisplayRounding);
+    const auto rounded = Money::fromDecimal(*read, DisplayRounding);
+    if (!rounded)
+        return QString();
+    const Money a = *rounded;
     if (a.units() <= 0)
         return ZeroBaht;
     const qint64 satangTotal = a.units() / 100;
@@ -236,7 +240,8 @@ QDate ThaiDateValue(const QString &text)
     }
     const auto p = splitDate(text);
     QDate date;
-    if (p && p->year > 543)
+    // A date text always has a four-digit Buddhist year.
+    if (p && p->year >= 1000)
         date = QDate(p->year - 543, p->month, p->day);
     if (!date.isValid()) {
         Prompt::message(Messages::DateWrong, Prompt::Kind::Information);

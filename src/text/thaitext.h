@@ -26,7 +26,7 @@ QString BahtText(const QString &amount);
 QString ThaiDate(const QDate &date);
 
 // The date of a date text; ZeroDate after a message when the text is
-// incomplete or not a date.
+// incomplete or not a date (including a Buddhist year below 1000).
 QDate ThaiDateValue(const QString &text);
 
 // True when the trimmed text has 10 characters, its month is 1..12 and its

@@ -67,6 +67,8 @@ private Q_SLOTS:
     void readMoney();
     void readDouble_data();
     void readDouble();
+    void readNumber_data();
+    void readNumber();
 };
 
 void TstText::bahtText_data()
@@ -98,6 +100,8 @@ void TstText::bahtText_data()
     QTest::newRow("typed with separators") << "1,250.50" << QString::fromUtf8(" หนึ่งพัน สองร้อยห้าสิบบาท ห้าสิบสตางค์ ");
     QTest::newRow("third decimal half rounds up like display") << "0.005" << QString::fromUtf8(" บาท หนึ่งสตางค์ ");
     QTest::newRow("below half a satang is zero") << "0.004" << QString::fromUtf8("ศูนย์บาทถ้วน");
+    QTest::newRow("rounded once, not via four decimals") << "0.00499" << QString::fromUtf8("ศูนย์บาทถ้วน");
+    QTest::newRow("long fraction rounded once") << "1.00499999999999" << QString::fromUtf8(" หนึ่งบาทถ้วน");
     QTest::newRow("rounds up into whole baht") << "20.995" << QString::fromUtf8(" ยี่สิบเอ็ดบาทถ้วน");
     QTest::newRow("negative reads as zero") << "-5" << QString::fromUtf8("ศูนย์บาทถ้วน");
     QTest::newRow("one billion cannot be written") << "1000000000" << QString();
@@ -155,6 +159,7 @@ void TstText::thaiDateValue_data()
     QTest::newRow("letters in day") << "ab/01/2549" << ZeroDate << wrong;
     QTest::newRow("month 13") << "01/13/2549" << ZeroDate << wrong;
     QTest::newRow("era year too small") << "01/01/0500" << ZeroDate << wrong;
+    QTest::newRow("three-digit era year") << "01/01/ 999" << ZeroDate << wrong;
 }
 
 void TstText::thaiDateValue()
@@ -699,6 +704,32 @@ void TstText::readDouble()
     QVERIFY(d);
     QCOMPARE(*d, value);
     QCOMPARE(ReadDecimal(text)->toPlainText(), plain);
+}
+
+void TstText::readNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<Text::RoundingMode>("mode");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("half to even") << "0.125" << 2 << RoundingMode::HalfEven << "0.12";
+    QTest::newRow("half away from zero") << "0.125" << 2 << RoundingMode::HalfAwayFromZero << "0.13";
+    QTest::newRow("negative half to even") << "-1.5" << 0 << RoundingMode::HalfEven << "-2";
+    QTest::newRow("floor with separators") << "1,234.5678" << 0 << RoundingMode::Floor << "1234";
+    QTest::newRow("ceiling of a negative") << "-1.01" << 0 << RoundingMode::Ceiling << "-1";
+    QTest::newRow("refused text") << "1,5" << 2 << RoundingMode::HalfEven << "";
+}
+
+void TstText::readNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(int, decimals);
+    QFETCH(Text::RoundingMode, mode);
+    QFETCH(QString, plain);
+    const auto d = ReadNumber(text, decimals, mode);
+    QCOMPARE(d.has_value(), !plain.isEmpty());
+    if (d)
+        QCOMPARE(d->toPlainText(), plain);
 }
 
 QTEST_GUILESS_MAIN(TstText)
