@@ -15,6 +15,9 @@ class ItemList
 public:
     QList<Item> items;
 
+    // The adders return the new item for a last touch; the reference holds
+    // only until the next item is added.
+
     TextItem &addText(const QRectF &box, const QString &text, const Font &font = Font::body(),
                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // Word-wrapped text (Thai broken at word boundaries), clipped to its box.
