@@ -1,0 +1,481 @@
+#include "common/scriptedprompt.h"
+#include "common/testdb.h"
+#include "documents/documentcontroller.h"
+#include "documents/messages.h"
+#include "fixtures.h"
+#include "text/thaitext.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace Documents;
+using namespace Fixtures;
+
+namespace {
+
+struct Window
+{
+    std::unique_ptr<DocumentRepository> repo;
+    std::unique_ptr<DocumentController> c;
+};
+
+} // namespace
+
+class TestDocumentController : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { VELMORA_START_TESTDB(m_db); }
+    void init()
+    {
+        QVERIFY2(m_db.reset(), qPrintable(m_db.error()));
+        QVERIFY(standardRegisters(db()));
+        m_prompt.clear();
+        m_prompt.inputAnswers.clear();
+        m_prompt.answers.clear();
+    }
+
+    void opensEmpty_data();
+    void opensEmpty();
+    void editButtonByLevel_data();
+    void editButtonByLevel();
+    void buttonSets_data();
+    void buttonSets();
+    void browsing();
+    void searchNearest_data();
+    void searchNearest();
+    void numbering_data();
+    void numbering();
+    void firstNumberRefused_data();
+    void firstNumberRefused();
+    void partyLookup_data();
+    void partyLookup();
+    void partySearchRow_data();
+    void partySearchRow();
+    void quickAdd();
+    void dateAndTerm_data();
+    void dateAndTerm();
+    void dateTypedWithoutLeaving();
+    void dontSaveLeavesNoTrace();
+    void temporaryNeverStored();
+    void longNamesCut();
+
+private:
+    QSqlDatabase db() { return m_db.connection().db(); }
+    Window open(int mode, int level = 1)
+    {
+        Window w;
+        w.repo = std::make_unique<DocumentRepository>(db(), m_db.engine());
+        w.c = std::make_unique<DocumentController>(mode, level, *w.repo);
+        if (!w.c->activate())
+            qWarning("activation failed");
+        return w;
+    }
+    // A new document with party, salesperson and one free-text line.
+    void fillNew(DocumentController &c, const QString &party = "00012")
+    {
+        QVERIFY(c.add());
+        QCOMPARE(c.enterPartyCode(party), PartyCodeResult::Found);
+        c.setSalesperson("001");
+        QVERIFY(c.beginNewLine());
+        c.lineEntry().codeText.clear();
+        QVERIFY(c.lookupProduct());
+        c.lineEntry().nameText = "ค่าแรง";
+        c.confirmFreeName();
+        QVERIFY(c.acceptLine());
+    }
+
+    TestDb m_db;
+    ScriptedPrompt m_prompt;
+};
+
+void TestDocumentController::opensEmpty_data()
+{
+    QTest::addColumn<int>("mode");
+    for (int m : documentModes())
+        QTest::newRow(qPrintable(QString("mode %1 with no documents").arg(m))) << m;
+}
+
+void TestDocumentController::opensEmpty()
+{
+    QFETCH(int, mode);
+    Window w = open(mode);
+    QVERIFY(!w.c->hasDocuments());
+    QVERIFY(w.c->currentNumber().isEmpty());
+    QVERIFY(!w.c->buttons().edit);
+    QVERIFY(w.c->buttons().add);
+    QCOMPARE(w.c->document().lineCount(), 0);
+    QVERIFY(m_prompt.messages.isEmpty());
+}
+
+void TestDocumentController::editButtonByLevel_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("level 1 administrator") << 1 << true;
+    QTest::newRow("level 2") << 2 << true;
+    QTest::newRow("level 3") << 3 << true;
+    QTest::newRow("level 4") << 4 << false;
+    QTest::newRow("level 5 counter staff") << 5 << false;
+}
+
+void TestDocumentController::editButtonByLevel()
+{
+    QFETCH(int, level);
+    QFETCH(bool, visible);
+    QVERIFY(addHeader(db(), "Invoice", "SALE1000001"));
+    Window w = open(1, level);
+    QCOMPARE(w.c->buttons().editVisible, visible);
+    QCOMPARE(w.c->buttons().edit, visible);
+    QCOMPARE(w.c->edit(), visible);
+}
+
+void TestDocumentController::buttonSets_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<bool>>("printBrowse");
+    QTest::newRow("mode 1: first and second, third shown but off") << 1 << QList<bool>{true, true, false};
+    QTest::newRow("mode 2: all three") << 2 << QList<bool>{true, true, true};
+    QTest::newRow("mode 3: none") << 3 << QList<bool>{false, false, false};
+    QTest::newRow("mode 4: none") << 4 << QList<bool>{false, false, false};
+    QTest::newRow("mode 5: the first") << 5 << QList<bool>{true, false, false};
+    QTest::newRow("mode 9: the first") << 9 << QList<bool>{true, false, false};
+}
+
+void TestDocumentController::buttonSets()
+{
+    QFETCH(int, mode);
+    QFETCH(QList<bool>, printBrowse);
+    Window w = open(mode);
+    DocumentController &c = *w.c;
+    auto prints = [&] { return QList<bool>{c.buttons().printEnabled[0], c.buttons().printEnabled[1], c.buttons().printEnabled[2]}; };
+    const QList<bool> off{false, false, false};
+
+    ButtonSet b = c.buttons();
+    QVERIFY(b.add && b.exit && b.search && b.navigator && b.payment);
+    QVERIFY(!b.dontSave && !b.save && !b.lineButtons && !b.headerEditable);
+    QCOMPARE(prints(), printBrowse);
+
+    QVERIFY(c.add());
+    b = c.buttons();
+    QVERIFY(!b.add && !b.edit && !b.exit && !b.search && !b.navigator && !b.payment);
+    QVERIFY(b.dontSave && b.save && b.lineButtons && b.headerEditable);
+    QCOMPARE(prints(), off);
+
+    QVERIFY(c.beginNewLine());
+    b = c.buttons();
+    QVERIFY(!b.dontSave && !b.save && !b.exit);
+    QCOMPARE(prints(), off);
+    c.cancelLine();
+    b = c.buttons();
+    QVERIFY(b.dontSave && b.save && b.exit);  // Exit comes back once a panel closed
+    QCOMPARE(prints(), off);
+
+    c.dontSave();
+    b = c.buttons();
+    QVERIFY(b.add && !b.edit && b.exit && b.search && b.navigator && !b.save && !b.dontSave);
+    QCOMPARE(prints(), printBrowse);
+
+    fillNew(c, mode == 3 || mode == 4 || mode == 5 ? "00012" : "00020");
+    QVERIFY(c.save().saved);
+    b = c.buttons();
+    QVERIFY(b.add && b.edit && b.exit && b.search && b.navigator && !b.save && !b.dontSave);
+    QCOMPARE(prints(), printBrowse);
+}
+
+void TestDocumentController::browsing()
+{
+    for (const char *n : {"SALE1000001", "SALE1000002", "SALE1000003"})
+        QVERIFY(addHeader(db(), "Invoice", n));
+    QVERIFY(addHeader(db(), "Invoice", "SVAT2000009"));  // other head, same table
+    QVERIFY(addHeader(db(), "Invoice", "SALE2000010"));
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QCOMPARE(c.currentNumber(), QString("SALE1000003"));
+    QVERIFY(!c.moveNext());
+    QCOMPARE(c.currentNumber(), QString("SALE1000003"));
+    QVERIFY(c.movePrior());
+    QCOMPARE(c.currentNumber(), QString("SALE1000002"));
+    QVERIFY(c.moveFirst());
+    QCOMPARE(c.currentNumber(), QString("SALE1000001"));
+    QVERIFY(!c.movePrior());
+    QVERIFY(c.moveLast());
+    QCOMPARE(c.currentNumber(), QString("SALE1000003"));
+    QCOMPARE(c.shownParty().code, QString("00012"));
+    QCOMPARE(c.shownParty().province, QString("กรุงเทพฯ"));
+    QCOMPARE(c.term(), QString("สด"));
+    QVERIFY(!c.showDocument("SVAT2000009"));
+}
+
+void TestDocumentController::searchNearest_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("exact number") << "SALE1000005" << "SALE1000005";
+    QTest::newRow("between numbers goes to the next") << "SALE1000006" << "SALE1000010";
+    QTest::newRow("head alone goes to the first") << "SALE1" << "SALE1000001";
+    QTest::newRow("past the last finds nothing") << "SALE1000011" << "SALE1000010";
+}
+
+void TestDocumentController::searchNearest()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, found);
+    for (const char *n : {"SALE1000001", "SALE1000005", "SALE1000010"})
+        QVERIFY(addHeader(db(), "Invoice", n));
+    Window w = open(1);
+    w.c->findDocument(text);
+    QCOMPARE(w.c->currentNumber(), found);
+}
+
+void TestDocumentController::numbering_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QList<std::optional<QString>>>("answers");
+    QTest::addColumn<QStringList>("numbers");  // numbers of the saves, in order
+    using A = QList<std::optional<QString>>;
+    QTest::newRow("SALE1000099 gives SALE1000100") << 1 << QStringList{"SALE1000099"} << A{} << QStringList{"SALE1000100"};
+    QTest::newRow("TQUO9 first by default") << 9 << QStringList{} << A{QString("000001")} << QStringList{"TQUO9000001"};
+    QTest::newRow("TQUO9 first cancelled takes the default") << 9 << QStringList{} << A{std::nullopt}
+                                                             << QStringList{"TQUO9000001"};
+    QTest::newRow("TQUO9 by 001007 and the next") << 9 << QStringList{} << A{QString("001007")}
+                                                   << QStringList{"TQUO9001007", "TQUO9001008"};
+    QTest::newRow("modes 1 and 2 numbered apart") << 2 << QStringList{"SALE1000050", "SVAT2000007"} << A{}
+                                                  << QStringList{"SVAT2000008"};
+}
+
+void TestDocumentController::numbering()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, existing);
+    QFETCH(QList<std::optional<QString>>, answers);
+    QFETCH(QStringList, numbers);
+    for (const QString &n : existing)
+        QVERIFY(addHeader(db(), mode <= 2 ? "Invoice" : "Quotation", n));
+    for (const auto &a : answers)
+        m_prompt.inputAnswers.enqueue(a);
+    Window w = open(mode);
+    for (const QString &expected : numbers) {
+        fillNew(*w.c, "00020");
+        QVERIFY(w.c->save().saved);
+        QCOMPARE(w.c->currentNumber(), expected);
+        QCOMPARE(w.c->action(), Action::Normal);
+    }
+    QCOMPARE(m_prompt.inputs.size(), answers.size());
+    if (!answers.isEmpty())
+        QCOMPARE(m_prompt.inputs.first(), Messages::firstNumberPrompt());
+    QVERIFY2(m_prompt.messages.isEmpty(), qPrintable(m_prompt.messages.join('|')));
+}
+
+void TestDocumentController::firstNumberRefused_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("messages");
+    const QString digits = Messages::firstNotDigits(), six = Messages::firstNotSix();
+    QTest::newRow("00107 five characters") << "SALE" << QStringList{} << "00107" << QStringList{six};
+    QTest::newRow("0a0107 a letter") << "SALE" << QStringList{} << "0a0107" << QStringList{digits};
+    QTest::newRow("0a017 both messages") << "SALE" << QStringList{} << "0a017" << QStringList{digits, six};
+    QTest::newRow("-00001 refused") << "SALE" << QStringList{} << "-00001" << QStringList{digits};
+    QTest::newRow("head of four characters") << "SAL" << QStringList{} << "000001"
+                                            << QStringList{Messages::numberingFailed()};
+    QTest::newRow("head holds 999999") << "SALE" << QStringList{"SALE1999999"} << ""
+                                      << QStringList{Messages::numberingFailed()};
+}
+
+void TestDocumentController::firstNumberRefused()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, messages);
+    QVERIFY(setPrefix(db(), 1, prefix));
+    for (const QString &n : existing)
+        QVERIFY(addHeader(db(), "Invoice", n));
+    m_prompt.inputAnswers.enqueue(answer);
+    Window w = open(1);
+    fillNew(*w.c, "00020");
+    m_prompt.clear();
+    QVERIFY(!w.c->save().saved);
+    QCOMPARE(m_prompt.messages, messages);
+    QCOMPARE(w.c->action(), Action::Add);  // still being entered
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice"), existing.size());
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice1"), 0);
+}
+
+void TestDocumentController::partyLookup_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("term");
+    QTest::newRow("customer found, term and name") << 1 << "00012" << int(PartyCodeResult::Found) << "ร้านสมศักดิ์การค้า"
+                                                  << "30 ว.";
+    QTest::newRow("supplier of the same code in a purchase") << 3 << "00012" << int(PartyCodeResult::Found)
+                                                            << "บริษัท ค้าส่งไทย จำกัด" << "สด";
+    QTest::newRow("unknown code") << 1 << "99999" << int(PartyCodeResult::NotFound) << "" << "";
+    QTest::newRow("six characters never cut to five") << 1 << "000121" << int(PartyCodeResult::NotFound) << "" << "";
+    QTest::newRow("empty opens the search page") << 1 << "" << int(PartyCodeResult::OpenSearch) << "" << "";
+    QTest::newRow("plus opens quick add") << 1 << "+" << int(PartyCodeResult::OpenQuickAdd) << "" << "";
+}
+
+void TestDocumentController::partyLookup()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, code);
+    QFETCH(int, result);
+    QFETCH(QString, name);
+    QFETCH(QString, term);
+    Window w = open(mode);
+    QCOMPARE(w.c->enterPartyCode(code), PartyCodeResult::Ignored);  // read-only while browsing
+    QVERIFY(w.c->add());
+    QCOMPARE(int(w.c->enterPartyCode(code)), result);
+    QCOMPARE(w.c->shownParty().name, name);
+    QCOMPARE(w.c->term(), term);
+    QCOMPARE(m_prompt.messages, result == int(PartyCodeResult::NotFound) ? QStringList{Messages::partyNotFound()}
+                                                                        : QStringList{});
+    QCOMPARE(w.c->confirmedParty().has_value(), result == int(PartyCodeResult::Found));
+}
+
+void TestDocumentController::partySearchRow_data()
+{
+    QTest::addColumn<bool>("byName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("row");
+    QTest::newRow("by code exact") << false << "00020" << 1;
+    QTest::newRow("by code between") << false << "00015" << 1;
+    QTest::newRow("by name: no name starts so, next after it") << true << "ร้านข" << 1;
+    QTest::newRow("by name after all") << true << "ฮ" << 3;
+    QTest::newRow("by name before all") << true << "ก" << 0;
+}
+
+void TestDocumentController::partySearchRow()
+{
+    QFETCH(bool, byName);
+    QFETCH(QString, text);
+    QFETCH(int, row);
+    DocumentRepository repo(db(), m_db.engine());
+    int r = -1;
+    QVERIFY(repo.partyRowOf(*modeInfo(1), byName, text, &r));
+    QCOMPARE(r, row);
+}
+
+void TestDocumentController::quickAdd()
+{
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QCOMPARE(c.enterPartyCode("+"), PartyCodeResult::OpenQuickAdd);
+    QCOMPARE(c.lastPartyCode(), QString("00030"));
+    PartyRecord p;
+    p.code = "00031";
+    p.name = "คุณวิภา ศรีสุข";
+    QVERIFY(c.quickAdd(p));
+    QVERIFY(!c.quickAdd(p));  // the code exists now
+    QCOMPARE(m_prompt.messages, QStringList{Messages::quickAddFailed()});
+    QCOMPARE(c.enterPartyCode("00031"), PartyCodeResult::Found);
+    QCOMPARE(c.term(), QString("สด"));  // empty term became cash
+    c.dontSave();
+    QCOMPARE(count(db(), "SELECT count(*) FROM Customer WHERE CUST_NO = '00031'"), 1);
+}
+
+void TestDocumentController::dateAndTerm_data()
+{
+    QTest::addColumn<QString>("party");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("term");  // empty: the party's
+    QTest::addColumn<QString>("due");
+    QTest::newRow("30 days from 15/01/2550") << "00012" << "15/01/2550" << "" << "14/02/2550";
+    QTest::newRow("one month moves with the date") << "00030" << "15/01/2549" << "" << "28/02/2549";
+    QTest::newRow("two months over the year") << "00020" << "10/11/2549" << "2 ด." << "31/01/2550";
+    QTest::newRow("cash is the date itself") << "00020" << "03/03/2550" << "" << "03/03/2550";
+}
+
+void TestDocumentController::dateAndTerm()
+{
+    QFETCH(QString, party);
+    QFETCH(QString, date);
+    QFETCH(QString, term);
+    QFETCH(QString, due);
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QCOMPARE(c.dateText(), Text::TodayText());
+    QVERIFY(c.dateLeft(date));
+    // The lookup follows the document's date, not today's.
+    QCOMPARE(c.enterPartyCode(party), PartyCodeResult::Found);
+    if (!term.isEmpty())
+        c.setTerm(term);
+    QCOMPARE(c.dueDate(), due);
+    QVERIFY(!c.dateLeft("31/04/2550"));
+    QCOMPARE(m_prompt.messages, QStringList{Messages::dateInvalidOnLeave()});
+    QVERIFY(!c.dateEntered("1/1/2550"));
+}
+
+void TestDocumentController::dateTypedWithoutLeaving()
+{
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    fillNew(c, "00012");
+    c.setDateText("15/01/2550");  // typed, box never left
+    QVERIFY(c.save().saved);
+    QCOMPARE(c.document().header().invDate, QString("15/01/2550"));
+    QCOMPARE(c.document().header().dueDate, QString("14/02/2550"));
+    QCOMPARE(c.document().header().pBill, QString("05002100012"));
+}
+
+void TestDocumentController::dontSaveLeavesNoTrace()
+{
+    QVERIFY(addHeader(db(), "Invoice", "SALE1000001"));
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QCOMPARE(c.enterPartyCode("00012"), PartyCodeResult::Found);
+    c.setSalesperson("001");
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(c.beginNewLine());
+        c.lineEntry().codeText = "P003";
+        QVERIFY(c.lookupProduct());
+        c.lineEntry().quantityText = "1";
+        QVERIFY(c.acceptLine());
+    }
+    QCOMPARE(c.document().lineCount(), 5);
+    c.dontSave();
+    QCOMPARE(c.action(), Action::Normal);
+    QCOMPARE(c.currentNumber(), QString("SALE1000001"));
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice"), 1);
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice1"), 0);
+}
+
+void TestDocumentController::temporaryNeverStored()
+{
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    fillNew(c);
+    QVERIFY(c.temporaryNumber().startsWith("TEMP"));
+    QCOMPARE(c.document().header().invNo, c.temporaryNumber());
+    m_prompt.inputAnswers.enqueue(QString("000001"));
+    QVERIFY(c.save().saved);
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice WHERE INV_NO LIKE 'TEMP%'"), 0);
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice1 WHERE INV_NO LIKE 'TEMP%'"), 0);
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice1 WHERE INV_NO = 'SALE1000001'"), 1);
+}
+
+void TestDocumentController::longNamesCut()
+{
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    fillNew(c);
+    c.setSalesperson("002");  // 80 characters in the register
+    QCOMPARE(c.document().header().saleName.size(), 50);
+    m_prompt.inputAnswers.enqueue(QString("000001"));
+    QVERIFY(c.save().saved);
+    QCOMPARE(count(db(), "SELECT length(SALE_NAME) FROM Invoice"), 50);
+}
+
+QTEST_GUILESS_MAIN(TestDocumentController)
+#include "tst_documentcontroller.moc"
