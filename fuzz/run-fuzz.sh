@@ -6,7 +6,8 @@ set -euo pipefail
 src=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=${1:?usage: run-fuzz.sh BUILD [SECONDS]}
 seconds=${2:-${FUZZ_SECONDS:-60}}
-out="$build/fuzz"
+mkdir -p "$build/fuzz"
+out=$(cd "$build/fuzz" && pwd)
 
 command -v clang++ >/dev/null || { echo "clang++ not found: run scripts/install-deps.sh" >&2; exit 1; }
 

@@ -77,6 +77,14 @@ std::optional<Decimal> ReadNumber(const QString &text, int decimals, RoundingMod
     const auto d = scan(text);
     if (!d)
         return std::nullopt;
+    // The limit applies to the exact typed value, so that every reading of
+    // it (to any number of places) is accepted or refused alike, and what
+    // was read reads again after formatting to four places.
+    static const Decimal limit = *Decimal::parse(u"999999999999.9999");
+    const auto exact = detail::decimalFromDigits(false, d->intDigits, d->fracDigits, Decimal::MaxScale,
+                                                 RoundingMode::HalfEven);
+    if (!exact || limit < *exact)
+        return std::nullopt;
     return detail::decimalFromDigits(d->negative, d->intDigits, d->fracDigits,
                                      std::clamp(decimals, 0, Decimal::MaxScale), mode);
 }

@@ -17,9 +17,10 @@ namespace Text {
 // - ',' thousands separators are optional, but when present they must stand
 //   in the right places ("1,250.50", "12,345,678"): a stray comma such as in
 //   "1,5" is refused rather than guessed at, since it may be a decimal comma;
-// - at most ReadIntegerDigits digits before the point (leading zeros aside),
-//   so that any product or sum of read values stays within the fixed-point
-//   arithmetic; no exponent, "nan" or "inf".
+// - at most ReadIntegerDigits digits before the point (leading zeros aside)
+//   and a magnitude of at most 999,999,999,999.9999, so that any product or
+//   sum of read values stays within the fixed-point arithmetic; no exponent,
+//   "nan" or "inf".
 inline constexpr int ReadIntegerDigits = 12;
 
 // The value rounded once, straight from the typed digits, to `decimals`

@@ -667,6 +667,9 @@ void TstText::readMoney_data()
     QTest::newRow("point only") << "." << false << 0LL;
     QTest::newRow("sign only") << "-" << false << 0LL;
     QTest::newRow("thirteen integer digits") << "1000000000000" << false << 0LL;
+    QTest::newRow("rounds up to thirteen digits") << "999999999999.99995" << false << 0LL;
+    QTest::newRow("just above the largest") << "999999999999.99991" << false << 0LL;
+    QTest::newRow("negative rounds up to thirteen digits") << "-999,999,999,999.99995" << false << 0LL;
     QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٢") << false << 0LL;
     QTest::newRow("percent sign") << "5%" << false << 0LL;
     QTest::newRow("currency word") << QString::fromUtf8("5 บาท") << false << 0LL;
