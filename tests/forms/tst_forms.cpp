@@ -5,7 +5,12 @@
 #include "printing/forms/formlayout.h"
 #include "printing/forms/formtexts.h"
 
+#include "printing/pdfsink.h"
+
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QTest>
 
@@ -86,6 +91,8 @@ private Q_SLOTS:
     void pageModel();
     void longDocumentRepeatsHeaderAndFooter_data();
     void longDocumentRepeatsHeaderAndFooter();
+    void pdfPerPaper_data();
+    void pdfPerPaper();
 };
 
 void TestForms::choice_data()
@@ -710,6 +717,43 @@ void TestForms::longDocumentRepeatsHeaderAndFooter()
         QVERIFY(p.bounds().bottom() <= p.content().bottom() + 1e-6);
     }
     QCOMPARE(printedLines, lines);
+}
+
+void TestForms::pdfPerPaper_data()
+{
+    QTest::addColumn<FormId>("form");
+    QTest::addColumn<int>("printMode");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("letter receipt tax invoice") << FormId::DO8 << 2 << 2 << "letter-do8.pdf";
+    QTest::newRow("short form receipt") << FormId::DO4s << 1 << 2 << "short-do4s.pdf";
+    QTest::newRow("letter bilingual tax invoice") << FormId::DO2 << 2 << 1 << "letter-do2.pdf";
+}
+
+// A smoke test that the forms reach a PDF file; VELMORA_FORMS_PDF_DIR keeps
+// the files for a person to look at.
+void TestForms::pdfPerPaper()
+{
+    QFETCH(FormId, form);
+    QFETCH(int, printMode);
+    QFETCH(int, kind);
+    QFETCH(QString, file);
+    DocumentData d = saleFor(printMode);
+    d.lines.first().attrib = QStringLiteral("SN 4411-2567");
+    d.lines.first().attrib2 = QStringLiteral("สีขาว รุ่นตั้งพื้น");
+    d.settings.line4 = QStringLiteral("1");
+    d.settings.logo = pngLogo();
+    const FormContent c = buildContent(form, d, printMode, kind);
+    QTemporaryDir dir;
+    const QString keep = qEnvironmentVariable("VELMORA_FORMS_PDF_DIR");
+    const QString path = keep.isEmpty() ? dir.filePath(file) : QDir(keep).filePath(file);
+    QString error;
+    QVERIFY2(Printing::writePdf(Printing::PageProducer([&](Printing::PageSink &s) { layoutForm(c, s); }),
+                                path, c.title, &error),
+             qPrintable(error));
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF"));
 }
 
 QTEST_MAIN(TestForms)

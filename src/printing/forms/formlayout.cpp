@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 namespace Forms {
 
 namespace {
@@ -114,15 +116,18 @@ Band pageHeader(const FormContent &c, const Geometry &g)
     text(b, QRectF(right - titleW, g.titlePt * 0.5, titleW, g.row), c.subtitle, body,
          Qt::AlignRight | Qt::AlignVCenter);
     const double lineH = g.smallPt * 0.5;
-    double y = nameH;
+    // Where only the name moves beside the logo, the address lines go under
+    // the picture rather than through it.
+    double y = (!logo.isNull() && !c.logoMovesBlock) ? std::max(nameH, g.logo + 0.5) : nameH;
     text(b, QRectF(blockX, y, right - titleW - blockX, lineH), c.companyAddress, small);
     y += lineH;
     text(b, QRectF(blockX, y, right - titleW - blockX, lineH), c.companyContacts, small);
     y += lineH;
     text(b, QRectF(blockX, y, right - titleW - blockX, lineH), c.companyTaxId, small);
+    y += lineH;
 
     // Party box on the left, document box on the right.
-    const double top = g.headerTop;
+    const double top = std::max(g.headerTop, y + 1.5);
     const double boxH = g.row * 5 + 1;
     const double partyW = g.width * 0.6;
     const double docX = x0 + partyW + 2;
@@ -139,8 +144,17 @@ Band pageHeader(const FormContent &c, const Geometry &g)
     };
     row(x0, partyW, 0, c.partyCodeCaption, c.partyCode);
     row(x0, partyW, 1, c.partyNameCaption, c.partyName);
-    row(x0, partyW, 2, c.addressCaption, c.partyAddress.value(0));
-    row(x0, partyW, 3, QString(), c.partyAddress.value(1));
+    if (c.partyAddress.size() == 1) {
+        // A one-line address may wrap onto the second row.
+        text(b, QRectF(x0 + 1, top + 0.5 + g.row * 2, capW, g.row), c.addressCaption, body);
+        if (!c.partyAddress.first().isEmpty())
+            b.addParagraph(QRectF(x0 + 1 + capW, top + 0.5 + g.row * 2 + g.row * 0.15, partyW - capW - 2,
+                                  g.row * 2),
+                           c.partyAddress.first(), body);
+    } else {
+        row(x0, partyW, 2, c.addressCaption, c.partyAddress.value(0));
+        row(x0, partyW, 3, QString(), c.partyAddress.value(1));
+    }
     row(x0, partyW, 4, c.refCaption, c.ref);
     const double docCapW = capW + 6;
     auto docRow = [&](int i, const QString &caption, const QString &value) {
