@@ -89,6 +89,7 @@ private Q_SLOTS:
     void addAccountFromPanel();
     void panelRefusals_data();
     void panelRefusals();
+    void settingsWindowFromMenu();
     void screenshot();
 
 private:
@@ -412,6 +413,18 @@ void TestTpasswd::panelRefusals()
     QCOMPARE(m_prompt->messages, message.isEmpty() ? QStringList() : QStringList{message});
     QString error;
     QCOMPARE(Data::Sql::scalar(m_db.connection().db(), QStringLiteral("SELECT COUNT(*) FROM market"), {}, &error)->toInt(), 4);
+}
+
+void TestTpasswd::settingsWindowFromMenu()
+{
+    login(openLogin(), "admin", "9640");
+    m_main->findChild<QAction *>(QStringLiteral("N31"))->trigger();
+    QMdiSubWindow *sub = m_main->mdiArea()->subWindowList().last();
+    QCOMPARE(sub->widget()->objectName(), QStringLiteral("TRef_Pos"));
+    QVERIFY(sub->widget()->findChild<QPushButton *>(QStringLiteral("EditButton"))->isEnabled());
+    sub->widget()->findChild<QPushButton *>(QStringLiteral("CloseButton"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
 }
 
 void TestTpasswd::screenshot()
