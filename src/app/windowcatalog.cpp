@@ -8,6 +8,8 @@
 #include "registers/tref_part.h"
 #include "registers/tref_sale.h"
 #include "registers/tref_supply.h"
+#include "app/tpasswd.h"
+#include "data/trefpos.h"
 
 namespace App {
 
@@ -20,6 +22,8 @@ WindowCatalog::WindowCatalog()
     add(QStringLiteral("TRef_Sale"), [](AppState &s) { return new Registers::TRef_Sale(s); });
     add(QStringLiteral("TRef_Part"), [](AppState &s) { return new Registers::TRef_Part(s); });
     add(QStringLiteral("Tfscale"), [](AppState &s) { return new Registers::Tfscale(s); });
+    add(QStringLiteral("Tpasswd"), [](AppState &s) { return new Tpasswd(s); });
+    add(QStringLiteral("TRef_Pos"), [](AppState &) { return new Data::TRef_Pos; });
 }
 
 QWidget *WindowCatalog::create(const QString &className, AppState &state) const
