@@ -3,6 +3,9 @@
 #include "app/appstate.h"
 #include "app/tadvicer.h"
 #include "app/taboutme.h"
+#include "documents/tmobile.h"
+#include "documents/tpoke.h"
+#include "printing/forms/printpipeline.h"
 #include "registers/tfscale.h"
 #include "registers/tref_cust.h"
 #include "registers/tref_part.h"
@@ -17,6 +20,12 @@ WindowCatalog::WindowCatalog()
 {
     add(QStringLiteral("TAboutMe"), [](AppState &) { return new TAboutMe; });
     add(QStringLiteral("TAdvicer"), [](AppState &) { return new TAdvicer; });
+    add(QStringLiteral("Tmobile"), [](AppState &s) {
+        auto *w = new Tmobile(s);
+        w->setPrintHook(&Forms::printRequested);
+        return w;
+    });
+    add(QStringLiteral("TPoke"), [](AppState &s) { return new TPoke(s); });
     add(QStringLiteral("TRef_Cust"), [](AppState &s) { return new Registers::TRef_Cust(s); });
     add(QStringLiteral("TRef_Supply"), [](AppState &s) { return new Registers::TRef_Supply(s); });
     add(QStringLiteral("TRef_Sale"), [](AppState &s) { return new Registers::TRef_Sale(s); });
