@@ -1,15 +1,13 @@
 #include "adminmessages.h"
 #include "commands.h"
 
+namespace Admin {
+int runDemo(const QStringList &args);
+}
+
 #include <QCoreApplication>
 
 namespace {
-
-int demoNotAvailable(const QStringList &)
-{
-    Admin::err(Admin::Messages::notAvailableYet(QStringLiteral("demo")));
-    return 3;
-}
 
 struct Command
 {
@@ -23,7 +21,7 @@ constexpr Command kCommands[] = {
     {"init", Admin::runInit},
     {"check", Admin::runCheck},
     {"backup", Admin::runBackup},
-    {"demo", demoNotAvailable},
+    {"demo", Admin::runDemo},
 };
 
 } // namespace
