@@ -169,7 +169,7 @@ DemoResult fillDemo(const QSqlDatabase &db, Data::Engine engine, const DemoOptio
         h.saleNo = code(int(r.bounded(1, o.salespeople + 1)), 3);
         h.saleName = QStringLiteral("พนักงาน ") + h.saleNo;
         h.taxRate = m.newTaxRate;
-        h.fgOk = h.custCre == QLatin1String("สด") ? 1 : 0;
+        h.fgOk = h.custCre == QStringLiteral("สด") ? 1 : 0;
         h.invNo = QStringLiteral("TEMP0");
         Document d = Document::fresh(h);
         const int lines = int(r.bounded(o.linesMin, o.linesMax + 1));

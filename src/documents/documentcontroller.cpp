@@ -430,7 +430,7 @@ SaveOutcome DocumentController::save()
     h.custName = fitField(table, QStringLiteral("CUST_NAME"), m_action == Action::Add ? party->name : m_shown.name);
     h.custCard = fitField(table, QStringLiteral("CUST_CARD"), party->card);
     h.custBirth = fitField(table, QStringLiteral("CUST_BIRTH"), party->birth);
-    const bool cash = m_term == QLatin1String("สด");
+    const bool cash = m_term == QStringLiteral("สด");
     // A recorded payment survives an edit unless the term itself changed.
     if (m_action == Action::Add || m_term != m_doc.originalHeader().custCre)
         h.fgOk = cash ? 1 : 0;

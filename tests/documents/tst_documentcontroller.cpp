@@ -3,6 +3,7 @@
 #include "documents/documentcontroller.h"
 #include "documents/messages.h"
 #include "fixtures.h"
+#include "registers/pricelevels.h"
 #include "text/thaitext.h"
 
 #include <QtTest>
@@ -60,6 +61,14 @@ private Q_SLOTS:
     void dontSaveLeavesNoTrace();
     void temporaryNeverStored();
     void longNamesCut();
+    void saveChecksInOrder_data();
+    void saveChecksInOrder();
+    void savedHeaderAndStock();
+    void editKeepsPaymentState_data();
+    void editKeepsPaymentState();
+    void editConflict();
+    void stockCheckOnAccept_data();
+    void stockCheckOnAccept();
 
 private:
     QSqlDatabase db() { return m_db.connection().db(); }
@@ -475,6 +484,169 @@ void TestDocumentController::longNamesCut()
     m_prompt.inputAnswers.enqueue(QString("000001"));
     QVERIFY(c.save().saved);
     QCOMPARE(count(db(), "SELECT length(SALE_NAME) FROM Invoice"), 50);
+}
+
+void TestDocumentController::saveChecksInOrder_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("term");
+    QTest::addColumn<bool>("party");
+    QTest::addColumn<bool>("zeroTax");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("empty term: both messages, trailing space first") << 1 << "" << true << false
+        << QStringList{Messages::saveTermEmpty(), Messages::saveTermUnknown()};
+    QTest::newRow("unknown term") << 1 << "31 ว." << true << false << QStringList{Messages::saveTermUnknown()};
+    QTest::newRow("no party confirmed") << 1 << "สด" << false << false << QStringList{Messages::saveNoParty()};
+    QTest::newRow("mode 2 with tax rate 0") << 2 << "สด" << true << true << QStringList{Messages::saveNoTax()};
+    QTest::newRow("all at once, in order") << 2 << "" << false << true
+        << QStringList{Messages::saveTermEmpty(), Messages::saveTermUnknown(), Messages::saveNoParty(), Messages::saveNoTax()};
+}
+
+void TestDocumentController::saveChecksInOrder()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, term);
+    QFETCH(bool, party);
+    QFETCH(bool, zeroTax);
+    QFETCH(QStringList, messages);
+    Window w = open(mode);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    if (party)
+        QCOMPARE(c.enterPartyCode("00020"), PartyCodeResult::Found);
+    c.setTerm(term);
+    c.setSalesperson("001");
+    if (zeroTax)
+        const_cast<HeaderValues &>(c.document().header()).taxRate = 0;
+    QVERIFY(!c.save().saved);
+    QCOMPARE(m_prompt.messages, messages);
+    QCOMPARE(c.action(), Action::Add);
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice"), 0);
+}
+
+void TestDocumentController::savedHeaderAndStock()
+{
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QVERIFY(c.dateLeft("15/02/2550"));
+    QCOMPARE(c.enterPartyCode("00012"), PartyCodeResult::Found);  // 30 days
+    c.setSalesperson("001");
+    for (const char *p : {"P001", "P002", "P003"}) {
+        QVERIFY(c.beginNewLine());
+        c.lineEntry().codeText = p;
+        QVERIFY(c.lookupProduct());
+        c.lineEntry().quantityText = "2";
+        c.quantityConfirmed();
+        QVERIFY2(c.acceptLine(), qPrintable(m_prompt.messages.join('|')));
+    }
+    QCOMPARE(c.document().line(2).stkPost.has_value(), false);  // not stock-tracked
+    QVERIFY(c.setBillDiscountText("4"));
+    m_prompt.inputAnswers.enqueue(QString("000001"));
+    QVERIFY(c.save().saved);
+    QCOMPARE(c.currentNumber(), QString("SALE1000001"));
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice1 WHERE INV_NO = 'SALE1000001'"), 3);
+    QString error;
+    const auto pbill = Data::Sql::scalar(db(), "SELECT P_BILL FROM Invoice", {}, &error);
+    QCOMPARE(pbill->toString(), QString("05003100012"));  // due 17/03/2550
+    QCOMPARE(count(db(), "SELECT FG_OK FROM Invoice"), 0);
+    double onHand = 0;
+    QVERIFY(w.repo->onHand("P001", &onHand));
+    QCOMPARE(onHand, 8.0);
+
+    // Edit: lower P001 to 1, the on-hand rises by the difference.
+    QVERIFY(c.edit());
+    QVERIFY(c.beginEditLine(0));
+    QCOMPARE(c.lineEntry().previousQuantity, 2.0);
+    c.lineEntry().quantityText = "1";
+    QVERIFY(c.acceptLine());
+    QVERIFY(c.save().saved);
+    QVERIFY(w.repo->onHand("P001", &onHand));
+    QCOMPARE(onHand, 9.0);
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice1"), 3);
+}
+
+void TestDocumentController::editKeepsPaymentState_data()
+{
+    QTest::addColumn<QString>("newTerm");
+    QTest::addColumn<int>("fgOk");
+    QTest::newRow("term unchanged keeps the recorded payment") << "30 ว." << 2;
+    QTest::newRow("term changed to cash sets paid") << "สด" << 1;
+    QTest::newRow("term changed to credit clears it") << "60 ว." << 0;
+}
+
+void TestDocumentController::editKeepsPaymentState()
+{
+    QFETCH(QString, newTerm);
+    QFETCH(int, fgOk);
+    Window w = open(1);
+    fillNew(*w.c, "00012");
+    QVERIFY(w.c->save().saved);
+    QVERIFY(exec(db(), "UPDATE Invoice SET FG_OK = 2"));  // billing recorded it
+    QVERIFY(w.c->refresh());
+    QVERIFY(w.c->edit());
+    w.c->setTerm(newTerm);
+    QVERIFY(w.c->save().saved);
+    QCOMPARE(count(db(), "SELECT FG_OK FROM Invoice"), fgOk);
+}
+
+void TestDocumentController::editConflict()
+{
+    Window w = open(1);
+    fillNew(*w.c, "00012");
+    QVERIFY(w.c->save().saved);
+    QVERIFY(w.c->edit());
+    w.c->setReference("แก้ไขที่เครื่องนี้");
+    QVERIFY(exec(db(), "UPDATE Invoice SET REF_ORDER = 'อีกเครื่อง'"));
+    m_prompt.clear();
+    QVERIFY(!w.c->save().saved);
+    QCOMPARE(m_prompt.messages, QStringList{Messages::saveFailed()});
+    QCOMPARE(w.c->action(), Action::Edit);  // still on screen
+    QCOMPARE(w.c->document().header().refOrder, QString("แก้ไขที่เครื่องนี้"));
+    QString error;
+    QCOMPARE(Data::Sql::scalar(db(), "SELECT REF_ORDER FROM Invoice", {}, &error)->toString(), QString("อีกเครื่อง"));
+}
+
+void TestDocumentController::stockCheckOnAccept_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("qty");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("sale of 3 with on-hand 2 refused") << 1 << "P002" << "3" << false << "";
+    QTest::newRow("sale of 2 with on-hand 2 passes") << 1 << "P002" << "2" << true << "45.5";
+    QTest::newRow("not stock-tracked passes any quantity") << 1 << "P003" << "99" << true << "296";
+    QTest::newRow("quantity 10 takes level 2 in a sale") << 1 << "P001" << "10" << true << "24";
+    QTest::newRow("purchase keeps the buying price") << 3 << "P001" << "10" << true << "18";
+    QTest::newRow("quotation never fails") << 9 << "P002" << "50" << true << "45.5";
+    QTest::newRow("quantity not a number") << 1 << "P001" << "1,5" << false << "";
+}
+
+void TestDocumentController::stockCheckOnAccept()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, product);
+    QFETCH(QString, qty);
+    QFETCH(bool, accepted);
+    QFETCH(QString, price);
+    Window w = open(mode);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().codeText = product;
+    QVERIFY(c.lookupProduct());
+    c.lineEntry().quantityText = qty;
+    c.quantityConfirmed();
+    QCOMPARE(c.acceptLine(), accepted);
+    if (accepted) {
+        QCOMPARE(Registers::plainNumber(c.document().line(0).unitPrice), price);
+        const int mark = modeInfo(mode)->stockMark;
+        QCOMPARE(c.document().line(0).stkPost.value_or(0), product == "P003" ? 0.0 : double(mark));
+    } else {
+        QCOMPARE(c.document().lineCount(), 0);
+        QCOMPARE(m_prompt.messages.size(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDocumentController)

@@ -2,6 +2,8 @@
 #include "documents/messages.h"
 #include "documents/modes.h"
 #include "documents/numbering.h"
+#include "documents/lineentry.h"
+#include "documents/payment.h"
 #include "documents/totals.h"
 
 #include <QRandomGenerator>
@@ -47,6 +49,10 @@ private Q_SLOTS:
     void billing_data();
     void billing();
     void lineMarks();
+    void stockCheck_data();
+    void stockCheck();
+    void change_data();
+    void change();
 };
 
 struct ModeRow
@@ -338,6 +344,58 @@ void TestDocuments::lineMarks()
     d.updateLine(0, b);
     QCOMPARE(d.allLines().size(), 2);
     QCOMPARE(d.allLines()[1].mark, LineMark::Unchanged);
+}
+
+void TestDocuments::stockCheck_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<QString>("cut");
+    QTest::addColumn<double>("onHand");
+    QTest::addColumn<double>("previous");
+    QTest::addColumn<double>("next");
+    QTest::addColumn<bool>("passes");
+    QTest::newRow("sale 3 with on-hand 2") << 1 << "1" << "1" << 2.0 << 0.0 << 3.0 << false;
+    QTest::newRow("edited sale 5 to 5 with on-hand 0") << 2 << "1" << "1" << 0.0 << 5.0 << 5.0 << true;
+    QTest::newRow("edited sale 5 to 6 with on-hand 0") << 2 << "1" << "1" << 0.0 << 5.0 << 6.0 << false;
+    QTest::newRow("purchase edit 10 to 2 with on-hand 5") << 3 << "1" << "1" << 5.0 << 10.0 << 2.0 << false;
+    QTest::newRow("purchase raising passes with negative stock") << 4 << "1" << "1" << -7.0 << 2.0 << 3.0 << true;
+    QTest::newRow("not stock-tracked") << 1 << "1" << "0" << 0.0 << 0.0 << 50.0 << true;
+    QTest::newRow("free-text line") << 1 << "0" << "1" << 0.0 << 0.0 << 50.0 << true;
+    QTest::newRow("purchase order never fails") << 5 << "1" << "1" << 0.0 << 0.0 << 50.0 << true;
+    QTest::newRow("quotation never fails") << 9 << "1" << "1" << -3.0 << 0.0 << 50.0 << true;
+}
+
+void TestDocuments::stockCheck()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, flag);
+    QFETCH(QString, cut);
+    QFETCH(double, onHand);
+    QFETCH(double, previous);
+    QFETCH(double, next);
+    QFETCH(bool, passes);
+    QCOMPARE(stockCheckPasses(mode, flag, cut, onHand, previous, next), passes);
+}
+
+void TestDocuments::change_data()
+{
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("400 for 354.72 gives 45.28") << "400" << "45.28";
+    QTest::newRow("300 for 354.72 gives -54.72") << "300" << "-54.72";
+    QTest::newRow("not a number shows nothing") << "4oo" << "";
+}
+
+void TestDocuments::change()
+{
+    QFETCH(QString, money);
+    QFETCH(QString, shown);
+    const std::optional<qint64> c = changeDue(money, 3547200);
+    QCOMPARE(c ? formatPanelAmount(*c) : QString(), shown);
+    QCOMPARE(drawerPort("2"), 2);
+    QCOMPARE(drawerPort("3"), 1);
+    QCOMPARE(drawerPort(""), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDocuments)
