@@ -165,6 +165,8 @@ DocumentRepository::DocumentRepository(const QSqlDatabase &db, Data::Engine engi
 {
 }
 
+DocumentRepository::~DocumentRepository() = default;
+
 bool DocumentRepository::exec(QSqlQuery &q)
 {
     if (q.exec())
@@ -514,13 +516,22 @@ void bindLine(QSqlQuery &q, const LineValues &l)
 
 bool DocumentRepository::insertLine(const ModeInfo &mode, const LineValues &l)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT INTO %1 (INV_NO, PRO_NO, PRO_NAME, ATTRIB, ATTRIB2, PRO_UNIT, WARN_DATE, CUT_STOCK, "
-                             "PRO_QTY, UNIT_PRICE, DISCOUNT, PRICE, TAX_RATE, EARN, STK_POST) VALUES (:no, :pno, :pname, "
-                             ":a1, :a2, :unit, :warn, :cut, :qty, :uprice, :disc, :price, :rate, :earn, :stk)")
-                  .arg(mode.lineTable));
-    bindLine(q, l);
-    return exec(q);
+    // One prepared statement serves every line of a save.
+    if (!m_lineInsert || m_lineInsertTable != mode.lineTable) {
+        m_lineInsert = std::make_unique<QSqlQuery>(m_db);
+        m_lineInsertTable = mode.lineTable;
+        if (!m_lineInsert->prepare(QStringLiteral("INSERT INTO %1 (INV_NO, PRO_NO, PRO_NAME, ATTRIB, ATTRIB2, PRO_UNIT, WARN_DATE, "
+                                                  "CUT_STOCK, PRO_QTY, UNIT_PRICE, DISCOUNT, PRICE, TAX_RATE, EARN, STK_POST) "
+                                                  "VALUES (:no, :pno, :pname, :a1, :a2, :unit, :warn, :cut, :qty, :uprice, "
+                                                  ":disc, :price, :rate, :earn, :stk)")
+                                       .arg(mode.lineTable))) {
+            m_error = m_lineInsert->lastError().text();
+            m_lineInsert.reset();
+            return false;
+        }
+    }
+    bindLine(*m_lineInsert, l);
+    return exec(*m_lineInsert);
 }
 
 bool DocumentRepository::updateLine(const ModeInfo &mode, const LineValues &l)

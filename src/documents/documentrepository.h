@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QSqlQuery;
@@ -32,6 +33,7 @@ class DocumentRepository
 {
 public:
     DocumentRepository(const QSqlDatabase &db, Data::Engine engine);
+    ~DocumentRepository();
 
     QSqlDatabase db() const { return m_db; }
     bool isPostgres() const { return m_postgres; }
@@ -87,6 +89,8 @@ private:
     bool m_postgres = false;
     QString m_error;
     bool m_uniqueViolation = false;
+    std::unique_ptr<QSqlQuery> m_lineInsert;
+    QString m_lineInsertTable;
 };
 
 // Cuts a text copied into a header or line field to that field's width.
