@@ -515,6 +515,10 @@ void Tmobile::buildPaymentPanel(QWidget *parent)
     g->addWidget(new QLabel(QStringLiteral("เงินทอน"), m_payment), 2, 0);
     m_change = new QLabel(m_payment);
     m_change->setObjectName("change");
+    m_goods->setMinimumWidth(120);
+    m_change->setMinimumWidth(120);
+    m_goods->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_change->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     g->addWidget(m_change, 2, 1, Qt::AlignRight);
     m_closePayment = new QPushButton(QStringLiteral("ปิด"), m_payment);
     m_drawer = new QPushButton(QStringLiteral("ลิ้นชักเก็บเงิน"), m_payment);
