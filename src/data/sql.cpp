@@ -28,9 +28,14 @@ std::optional<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const B
     } else {
         ok = q.prepare(sql);
         if (ok) {
-            for (auto it = binds.cbegin(); it != binds.cend(); ++it)
+            for (auto it = binds.cbegin(); it != binds.cend(); ++it) {
+                // A null QString would be stored as NULL; the tables keep blank
+                // texts as '' so that comparisons with '' find them.
+                const QVariant &v = it.value();
+                const bool nullText = v.typeId() == QMetaType::QString && v.toString().isNull();
                 q.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(),
-                            it.value());
+                            nullText ? QVariant(QString(QLatin1String(""))) : v);
+            }
             ok = q.exec();
         }
     }

@@ -16,7 +16,8 @@ namespace Data::Sql {
 // Placeholder names may be given with or without the leading colon.
 using Binds = QVariantMap;
 
-// Prepares, binds and executes. The query is forward-only; std::nullopt with
+// Prepares, binds and executes (a null QString binds as ''; an invalid
+// QVariant as NULL). The query is forward-only; std::nullopt with
 // *error set (the engine's text and the statement) on failure.
 std::optional<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const Binds &binds,
                              QString *error);

@@ -105,6 +105,8 @@ private Q_SLOTS:
     void duplicateKeyRefused_data();
     void duplicateKeyRefused();
     void sameCodeInCustomerAndSupply();
+    void blankTextsAreEmptyNotNull_data();
+    void blankTextsAreEmptyNotNull();
     void dateRange_data();
     void dateRange();
     void dateSort_data();
@@ -243,6 +245,23 @@ void TestData::sameCodeInCustomerAndSupply()
     // Lines of one document share its number.
     for (int i = 0; i < 2; ++i)
         QVERIFY2(insertRow(db(), s(Table::Invoice1), {{s(Field::INV_NO), "SALE1000001"}}, &err), qPrintable(err));
+}
+
+void TestData::blankTextsAreEmptyNotNull_data()
+{
+    QTest::addColumn<QVariantMap>("values");
+    QTest::newRow("field left out") << QVariantMap{{s(Field::INV_NO), "SALE1000001"}};
+    QTest::newRow("null text bound") << QVariantMap{{s(Field::INV_NO), "SALE1000001"}, {s(Field::P_BILL), QString()}};
+}
+
+void TestData::blankTextsAreEmptyNotNull()
+{
+    QFETCH(QVariantMap, values);
+    QString err;
+    QVERIFY2(insertRow(db(), s(Table::Invoice), values, &err), qPrintable(err));
+    QCOMPARE(column(db(), QStringLiteral("SELECT INV_NO FROM Invoice WHERE P_BILL = :b AND TOTAL = 0 AND FG_OK = 0"),
+                    {{"b", QStringLiteral("")}}),
+             QStringList{"SALE1000001"});
 }
 
 void TestData::dateRange_data()
