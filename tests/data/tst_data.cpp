@@ -2,6 +2,7 @@
 
 #include "data/connection.h"
 #include "data/dialect.h"
+#include "data/maintenance.h"
 #include "data/messages.h"
 #include "data/passwordhash.h"
 #include "data/schema.h"
@@ -133,6 +134,7 @@ private Q_SLOTS:
     void unopenableAlias_data();
     void unopenableAlias();
     void newerSchemaRefused();
+    void maintenanceOnEveryTable();
 
 private:
     QSqlDatabase db() { return m_db.connection().db(); }
@@ -699,6 +701,22 @@ void TestData::newerSchemaRefused()
     QVERIFY(!Connection::open(QStringLiteral("newer"), &err));
     QVERIFY2(err.contains(QStringLiteral("รุ่นใหม่กว่า")), qPrintable(err));
     QVERIFY(Sql::exec(db(), QStringLiteral("UPDATE velmora_schema SET VERSION = :v"), {{"v", kSchemaVersion}}, &err));
+}
+
+void TestData::maintenanceOnEveryTable()
+{
+    QString err;
+    QCOMPARE(Maintenance::integrityProblems(m_db.connection()), QStringList());
+    const QStringList names = Maintenance::tableNames(m_db.connection(), &err);
+    QCOMPARE(names.size(), int(tables().size()));
+    QVERIFY(insertRow(db(), s(Table::Invoice), {{s(Field::INV_NO), "SALE1000001"}}, &err));
+    for (const QString &t : names) {
+        QVERIFY2(Maintenance::compactTable(m_db.connection(), t, &err), qPrintable(err));
+        QVERIFY2(Maintenance::reindexTable(m_db.connection(), t, &err), qPrintable(err));
+    }
+    QCOMPARE(count(db(), s(Table::Invoice)), 1);
+    QVERIFY(!Maintenance::reindexTable(m_db.connection(), QStringLiteral("Invoice; DROP TABLE Sale"), &err));
+    QCOMPARE(compareSchema(db(), m_db.engine()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestData)
