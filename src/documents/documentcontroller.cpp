@@ -711,3 +711,13 @@ bool DocumentController::setCell(int index, int column, const QString &text)
 }
 
 } // namespace Documents
+
+namespace Documents {
+
+void DocumentController::setUserLevel(int level)
+{
+    m_userLevel = level;
+    Q_EMIT changed();
+}
+
+} // namespace Documents

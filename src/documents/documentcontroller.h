@@ -54,6 +54,8 @@ class DocumentController : public QObject
     Q_OBJECT
 public:
     DocumentController(int mode, int userLevel, DocumentRepository &repository, QObject *parent = nullptr);
+    // A login or Logout elsewhere changes who may edit.
+    void setUserLevel(int level);
 
     // Reads the settings and opens on the last document of the head.
     bool activate();

@@ -107,6 +107,7 @@ bool Tmobile::activateWindow()
     m_repo = std::make_unique<DocumentRepository>(m_connection->db(), m_connection->engine());
     m_controller = std::make_unique<DocumentController>(m_mode, m_state.userLevel(), *m_repo);
     connect(m_controller.get(), &DocumentController::changed, this, &Tmobile::refresh);
+    connect(&m_state, &App::AppState::userLevelChanged, m_controller.get(), &DocumentController::setUserLevel);
     m_state.docWindowOpen = true;
     m_state.docPrintMode = m_mode;
     const ModeInfo &mode = *modeInfo(m_mode);

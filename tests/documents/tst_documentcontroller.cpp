@@ -41,6 +41,7 @@ private Q_SLOTS:
     void opensEmpty();
     void editButtonByLevel_data();
     void editButtonByLevel();
+    void editButtonFollowsLevelChange();
     void buttonSets_data();
     void buttonSets();
     void browsing();
@@ -138,6 +139,18 @@ void TestDocumentController::editButtonByLevel()
     QCOMPARE(w.c->buttons().editVisible, visible);
     QCOMPARE(w.c->buttons().edit, visible);
     QCOMPARE(w.c->edit(), visible);
+}
+
+void TestDocumentController::editButtonFollowsLevelChange()
+{
+    QVERIFY(addHeader(db(), "Invoice", "SALE1000001"));
+    Window w = open(1, 1);
+    QVERIFY(w.c->buttons().editVisible);
+    w.c->setUserLevel(5);
+    QVERIFY(!w.c->buttons().editVisible);
+    QVERIFY(!w.c->buttons().edit);
+    w.c->setUserLevel(2);
+    QVERIFY(w.c->buttons().edit);
 }
 
 void TestDocumentController::buttonSets_data()
