@@ -672,6 +672,8 @@ bool DocumentController::deleteLine(int index)
         return false;
     if (!Prompt::question(Messages::deleteLineQuestion()))
         return false;
+    if (m_action == Action::Add)
+        Prompt::message(Messages::deletePlain());
     if (m_action == Action::Normal || panelOpen())
         return false;
     m_doc.removeLine(index);

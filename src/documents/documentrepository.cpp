@@ -3,6 +3,7 @@
 #include "documents/numbering.h"
 
 #include "data/transaction.h"
+#include "registers/stockstore.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -423,19 +424,11 @@ bool DocumentRepository::productRowOf(bool byName, const QString &text, int *row
 
 bool DocumentRepository::onHand(const QString &code, double *out)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral(
-        "SELECT (SELECT COALESCE(SUM(PRO_TOTAL), 0) FROM Product WHERE PRO_NO = :p1)"
-        " + (SELECT COALESCE(SUM(PRO_QTY), 0) FROM Order1 WHERE PRO_NO = :p2 AND STK_POST = 2.00)"
-        " - (SELECT COALESCE(SUM(PRO_QTY), 0) FROM Invoice1 WHERE PRO_NO = :p3 AND STK_POST = 1.00)"
-        " - (SELECT COALESCE(SUM(FIN_PQTY), 0) FROM Finance1 WHERE FIN_PNO = :p4 AND STK_POST = 5.00)"));
-    q.bindValue(QStringLiteral(":p1"), code);
-    q.bindValue(QStringLiteral(":p2"), code);
-    q.bindValue(QStringLiteral(":p3"), code);
-    q.bindValue(QStringLiteral(":p4"), code);
-    if (!exec(q) || !q.next())
+    // The registers own the on-hand rule; the window must agree with them.
+    const std::optional<double> value = Registers::StockStore(m_db).onHand(code, &m_error);
+    if (!value)
         return false;
-    *out = q.value(0).toDouble();
+    *out = *value;
     return true;
 }
 

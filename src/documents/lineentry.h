@@ -54,4 +54,7 @@ LineValues makeLine(const ModeInfo &mode, const LineEntry &entry, double quantit
 
 QString plainQuantity(double value);
 
+// Enter in the line grid walks the first six columns and wraps to the first.
+constexpr int nextGridColumn(int column) { return column >= 0 && column < 5 ? column + 1 : 0; }
+
 } // namespace Documents

@@ -374,6 +374,7 @@ QWidget *Tmobile::buildMainPage()
     });
     m_date->installEventFilter(this);
     m_billDiscount->installEventFilter(this);
+    m_grid->installEventFilter(this);
     connect(m_term, &QComboBox::currentTextChanged, this, [this](const QString &t) {
         if (!m_refreshing)
             m_controller->setTerm(t);
@@ -692,6 +693,13 @@ void Tmobile::setMainPage()
 
 bool Tmobile::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_grid->currentRow() >= 0) {
+            m_grid->setCurrentCell(m_grid->currentRow(), nextGridColumn(m_grid->currentColumn()));
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && m_controller && !m_refreshing) {
         if (watched == m_date && m_controller->action() != Action::Normal && m_pages->currentWidget() == m_mainPage
             && !m_date->isReadOnly()) {
@@ -1044,9 +1052,11 @@ void Tmobile::deleteLine()
     const int row = m_grid->currentRow();
     if (row < 0)
         return;
-    if (m_controller->action() == Action::Add && m_controller->document().lineCount() > 0)
-        ;  // the plain-delete notice is not worth a box of its own
     m_controller->deleteLine(row);
+    // The product list is left in name order, whatever was answered.
+    const QSignalBlocker block(m_byCode);
+    m_byName->setChecked(true);
+    loadProductList();
 }
 
 void Tmobile::gatherPanel()
@@ -1094,12 +1104,17 @@ void Tmobile::productPicked()
 
 void Tmobile::productSearchOrder()
 {
+    loadProductList();
+    m_lineCode->setFocus();
+}
+
+void Tmobile::loadProductList()
+{
     const bool byName = m_byName->isChecked();
     m_codeBoxLabel->setText(byName ? QStringLiteral("ชื่อสินค้า ") : QStringLiteral("รหัสสินค้า "));
     m_repo->fillProductModel(*m_productModel, byName);
     m_productModel->setHeaderData(0, Qt::Horizontal, QStringLiteral("รหัสสินค้า"));
     m_productModel->setHeaderData(1, Qt::Horizontal, QStringLiteral("ชื่อสินค้า"));
-    m_lineCode->setFocus();
 }
 
 void Tmobile::productTyped(const QString &text)

@@ -70,6 +70,8 @@ private Q_SLOTS:
     void editConflict();
     void stockCheckOnAccept_data();
     void stockCheckOnAccept();
+    void deleteLine_data();
+    void deleteLine();
 
 private:
     QSqlDatabase db() { return m_db.connection().db(); }
@@ -664,3 +666,46 @@ void TestDocumentController::stockCheckOnAccept()
 
 QTEST_GUILESS_MAIN(TestDocumentController)
 #include "tst_documentcontroller.moc"
+
+void TestDocumentController::deleteLine_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("notices");
+    QTest::addColumn<int>("linesLeft");
+    const QStringList none;
+    QTest::newRow("new document, Yes: plain-delete notice, line gone") << "new" << true << QStringList{Messages::deletePlain()} << 1;
+    QTest::newRow("new document, No: kept") << "new" << false << none << 2;
+    QTest::newRow("saved document edited, Yes: no notice, line gone") << "edit" << true << none << 1;
+    QTest::newRow("browsing, Yes: nothing deleted") << "browse" << true << none << 2;
+}
+
+void TestDocumentController::deleteLine()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, notices);
+    QFETCH(int, linesLeft);
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    fillNew(c);
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().codeText = "P002";
+    QVERIFY(c.lookupProduct());
+    c.lineEntry().quantityText = "1";
+    QVERIFY(c.acceptLine());
+    const qint64 withBoth = c.totals().sum;
+    if (state != "new") {
+        m_prompt.inputAnswers.enqueue(QString("000001"));
+        QVERIFY(c.save().saved);
+        if (state == "edit")
+            QVERIFY(c.edit());
+    }
+    m_prompt.clear();
+    m_prompt.answers.enqueue(yes);
+    c.deleteLine(1);
+    QCOMPARE(m_prompt.questions, QStringList{Messages::deleteLineQuestion()});
+    QCOMPARE(m_prompt.messages, notices);
+    QCOMPARE(c.document().lineCount(), linesLeft);
+    QCOMPARE(c.totals().sum < withBoth, linesLeft == 1);
+}

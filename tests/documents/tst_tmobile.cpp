@@ -30,6 +30,7 @@ private Q_SLOTS:
     void opensInMode_data();
     void opensInMode();
     void entersAndSavesASale();
+    void enterWalksGridColumns();
     void printRequest();
     void cashDrawerWindowReportsMissingPort();
 
@@ -124,6 +125,36 @@ void TestTmobile::entersAndSavesASale()
     QTest::keyClick(money, Qt::Key_Return);
     QCOMPARE(w.findChild<QLabel *>("change")->text(), QString("56.18"));
     shot(w, "tmobile-mode2-saved-payment");
+}
+
+void TestTmobile::enterWalksGridColumns()
+{
+    App::AppState state;
+    state.setUserLevel(1);
+    state.docMode = 1;
+    Tmobile w(state);
+    w.show();
+    DocumentController &c = *w.controller();
+    QVERIFY(c.add());
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().codeText = "P002";
+    QVERIFY(c.lookupProduct());
+    c.lineEntry().quantityText = "1";
+    QVERIFY(c.acceptLine());
+    auto *grid = w.findChild<QTableWidget *>("lines");
+    QCOMPARE(grid->rowCount(), 1);
+    grid->setFocus();
+    grid->setCurrentCell(0, 0);
+    QList<int> walked;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(grid, Qt::Key_Return);
+        walked << grid->currentColumn();
+    }
+    QCOMPARE(walked, (QList<int>{1, 2, 3, 4, 5, 0}));
+    grid->setCurrentCell(0, 7);
+    QTest::keyClick(grid, Qt::Key_Enter);
+    QCOMPARE(grid->currentColumn(), 0);
+    QCOMPARE(grid->currentRow(), 0);
 }
 
 void TestTmobile::printRequest()
