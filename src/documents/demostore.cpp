@@ -34,7 +34,26 @@ const QStringList kUnits{"เครื่อง", "ชิ้น", "อัน", "
 QString pick(QRandomGenerator &r, const QStringList &l) { return l.at(int(r.bounded(l.size()))); }
 QString code(int n, int width = 5) { return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')); }
 
-bool registers(const QSqlDatabase &db, Data::Engine engine, const DemoOptions &o, QRandomGenerator &r, QString *error)
+// What the documents quote of the registers, so a demo document names the
+// party, salesperson and goods it points at.
+struct DemoProduct
+{
+    QString name;
+    QString unit;
+    double buy = 0;
+    double sell = 0;
+};
+
+struct DemoRegisters
+{
+    QStringList customers;
+    QStringList suppliers;
+    QStringList salespeople;
+    QList<DemoProduct> products;
+};
+
+bool registers(const QSqlDatabase &db, Data::Engine engine, const DemoOptions &o, QRandomGenerator &r,
+               DemoRegisters *out, QString *error)
 {
     Data::Transaction tx(db, engine);
     if (!tx.begin(error))
@@ -54,6 +73,7 @@ bool registers(const QSqlDatabase &db, Data::Engine engine, const DemoOptions &o
                 name = pick(r, kShops) + QStringLiteral(" ") + pick(r, kLast) + (customers ? QString() : QStringLiteral(" การค้า"));
             party.bindValue(":no", code(i));
             party.bindValue(":name", name);
+            (customers ? out->customers : out->suppliers).append(name);
             party.bindValue(":card", QStringLiteral("3%1").arg(r.bounded(100000000), 12, 10, QLatin1Char('0')));
             party.bindValue(":a1", QStringLiteral("%1/%2 ถนนพหลโยธิน").arg(r.bounded(1, 300)).arg(r.bounded(1, 30)));
             party.bindValue(":a2", QStringLiteral("ตำบลในเมือง อำเภอเมือง"));
@@ -71,8 +91,10 @@ bool registers(const QSqlDatabase &db, Data::Engine engine, const DemoOptions &o
     QSqlQuery sale(db);
     sale.prepare(QStringLiteral("INSERT INTO Sale (SALE_NO, SALE_NAME, SALE_COM) VALUES (:no, :name, :com)"));
     for (int i = 1; i <= o.salespeople; ++i) {
+        const QString name = pick(r, kFirst) + QStringLiteral(" ") + pick(r, kLast);
         sale.bindValue(":no", code(i, 3));
-        sale.bindValue(":name", QString(pick(r, kFirst) + QStringLiteral(" ") + pick(r, kLast)));
+        sale.bindValue(":name", name);
+        out->salespeople.append(name);
         sale.bindValue(":com", 3.0);
         if (!sale.exec()) {
             *error = sale.lastError().text();
@@ -84,11 +106,16 @@ bool registers(const QSqlDatabase &db, Data::Engine engine, const DemoOptions &o
                                    "PRO_SP2, PRO_SP3, PRO_SP4, PRO_SP5, WARN_TERM, PRO_TOTAL, PRO_UNIT, PRO_RORDER, "
                                    "TAX_RATE, CUT_STOCK) VALUES (:no, :name, '', :grp, :buy, :s1, :s2, :s3, :s4, :s5, "
                                    ":warn, :tot, :unit, 5, 7, :cut)"));
+    out->products.reserve(o.products);
     for (int i = 1; i <= o.products; ++i) {
-        const double buy = double(r.bounded(20, 20000));
-        const double sell = std::round(buy * 1.3);
+        DemoProduct dp;
+        dp.buy = double(r.bounded(20, 20000));
+        dp.sell = std::round(dp.buy * 1.3);
+        dp.name = pick(r, kGoods) + QStringLiteral(" ") + pick(r, kBrands) + QStringLiteral(" รุ่น ") + QString::number(100 + i);
+        const double buy = dp.buy;
+        const double sell = dp.sell;
         product.bindValue(":no", QStringLiteral("P%1").arg(i, 6, 10, QLatin1Char('0')));
-        product.bindValue(":name", QString(pick(r, kGoods) + QStringLiteral(" ") + pick(r, kBrands) + QStringLiteral(" รุ่น ") + QString::number(100 + i)));
+        product.bindValue(":name", dp.name);
         product.bindValue(":grp", QStringLiteral("G%1").arg(r.bounded(1, 10)));
         product.bindValue(":buy", buy);
         product.bindValue(":s1", sell);
@@ -98,7 +125,9 @@ bool registers(const QSqlDatabase &db, Data::Engine engine, const DemoOptions &o
         product.bindValue(":s5", std::round(sell * 0.90));
         product.bindValue(":warn", Registers::warrantyTerms().at(int(r.bounded(Registers::warrantyTerms().size()))));
         product.bindValue(":tot", double(r.bounded(20, 500)));
-        product.bindValue(":unit", pick(r, kUnits));
+        dp.unit = pick(r, kUnits);
+        product.bindValue(":unit", dp.unit);
+        out->products.append(dp);
         product.bindValue(":cut", i % 25 == 0 ? QStringLiteral("0") : QStringLiteral("1"));
         if (!product.exec()) {
             *error = product.lastError().text();
@@ -130,7 +159,8 @@ DemoResult fillDemo(const QSqlDatabase &db, Data::Engine engine, const DemoOptio
         return result;
     }
     QRandomGenerator r(o.seed);
-    if (!registers(db, engine, o, r, &result.error))
+    DemoRegisters reg;
+    if (!registers(db, engine, o, r, &reg, &result.error))
         return result;
 
     DocumentRepository repo(db, engine);
@@ -162,12 +192,14 @@ DemoResult fillDemo(const QSqlDatabase &db, Data::Engine engine, const DemoOptio
         HeaderValues h;
         h.invType = QString(m.digit);
         h.invDate = date;
-        h.custNo = code(int(r.bounded(1, partyCount + 1)));
-        h.custName = QStringLiteral("ลูกค้า ") + h.custNo;
+        const int party = int(r.bounded(1, partyCount + 1));
+        h.custNo = code(party);
+        h.custName = (m.party == PartyKind::Customer ? reg.customers : reg.suppliers).value(party - 1);
         h.custCre = Registers::creditTerms().at(int(r.bounded(6)));
         h.dueDate = Text::DueDate(date, h.custCre);
-        h.saleNo = code(int(r.bounded(1, o.salespeople + 1)), 3);
-        h.saleName = QStringLiteral("พนักงาน ") + h.saleNo;
+        const int salesperson = int(r.bounded(1, o.salespeople + 1));
+        h.saleNo = code(salesperson, 3);
+        h.saleName = reg.salespeople.value(salesperson - 1);
         h.taxRate = m.newTaxRate;
         h.fgOk = h.custCre == QStringLiteral("สด") ? 1 : 0;
         h.invNo = QStringLiteral("TEMP0");
@@ -176,11 +208,12 @@ DemoResult fillDemo(const QSqlDatabase &db, Data::Engine engine, const DemoOptio
         for (int i = 0; i < lines; ++i) {
             LineValues l;
             const int p = int(r.bounded(1, o.products + 1));
+            const DemoProduct &dp = reg.products.at(p - 1);
             l.proNo = QStringLiteral("P%1").arg(p, 6, 10, QLatin1Char('0'));
-            l.proName = QStringLiteral("สินค้า ") + l.proNo;
-            l.proUnit = QStringLiteral("ชิ้น");
+            l.proName = dp.name;
+            l.proUnit = dp.unit;
             l.proQty = double(r.bounded(1, 10));
-            l.unitPrice = double(r.bounded(20, 20000));
+            l.unitPrice = m.isSale() ? dp.sell : dp.buy;
             l.discount = r.bounded(5) == 0 ? 5 : 0;
             l.price = linePrice(l.proQty, l.unitPrice, l.discount);
             l.taxRate = 7;

@@ -35,9 +35,5 @@ inline QString checkFailed(int n)
 inline QString backupUsage() { return QStringLiteral("ใช้งาน / usage: velmora-admin backup FILE"); }
 inline QString backupDone(const QString &file) { return QStringLiteral("สำรองข้อมูลไปที่ %1 เรียบร้อย / backup written").arg(file); }
 inline QString backupFailed(const QString &why) { return QStringLiteral("สำรองข้อมูลไม่สำเร็จ / backup failed: %1").arg(why); }
-inline QString notAvailableYet(const QString &c)
-{
-    return QStringLiteral("คำสั่ง %1 ยังไม่พร้อมใช้งาน / %1 is not available yet").arg(c);
-}
 
 } // namespace Admin::Messages

@@ -15,8 +15,7 @@ struct Command
     int (*run)(const QStringList &args);
 };
 
-// Every subcommand is one row here. demo: replace demoNotAvailable with the
-// function of demo.cpp (and add demo.cpp to this folder's CMakeLists.txt).
+// Every subcommand is one row here.
 constexpr Command kCommands[] = {
     {"init", Admin::runInit},
     {"check", Admin::runCheck},
