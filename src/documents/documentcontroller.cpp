@@ -346,6 +346,12 @@ bool DocumentController::setBillDiscountText(const QString &text)
     return recomputeTotals();
 }
 
+void DocumentController::billDiscountTyped(const QString &text)
+{
+    if (m_action != Action::Normal)
+        m_billDiscountText = text;
+}
+
 bool DocumentController::recomputeTotals()
 {
     const std::optional<double> c = Text::ReadDouble(m_billDiscountText);
@@ -482,8 +488,9 @@ bool DocumentController::beginNewLine()
 {
     if (m_action == Action::Normal || panelOpen())
         return false;
+    const bool detailsWere = m_entry.detailsShown;
     m_entry = LineEntry{};
-    m_entry.detailsShown = m_mode->mode == 9 ? m_entry.detailsShown : m_mode->detailBoxesOnOpen;
+    m_entry.detailsShown = m_mode->mode == 9 ? detailsWere : m_mode->detailBoxesOnOpen;
     m_entry.onHandText = QStringLiteral("1");
     m_panel = PanelState::NewLine;
     m_editIndex = -1;
@@ -507,6 +514,27 @@ bool DocumentController::beginEditLine(int index)
     return true;
 }
 
+void DocumentController::codeBoxEntered()
+{
+    if (!panelOpen())
+        return;
+    LineEntry &e = m_entry;
+    e.stockBoxesShown = true;
+    e.listEnabled = true;
+    if (m_mode->mode == 9) {
+        Q_EMIT changed();
+        return;
+    }
+    const bool order = m_mode->mode == 5;
+    e.stockFlag = order ? QStringLiteral("0") : QStringLiteral("1");
+    e.indicator = order ? LineEntry::Indicator::Green : LineEntry::Indicator::Blue;
+    e.indicatorText = order ? QStringLiteral(" ยังไม่ปรับ Stock สินค้า") : QStringLiteral(" ปรับ Stock สินค้า");
+    if (e.kind == LineEntry::Kind::None)
+        e.nameText = e.cursorName;
+    e.quantityText = QStringLiteral("1");
+    Q_EMIT changed();
+}
+
 bool DocumentController::lookupProduct()
 {
     if (!panelOpen())
@@ -522,11 +550,23 @@ bool DocumentController::lookupProduct()
         return false;
     }
     if (!product) {
+        e.listEnabled = false;
+        e.stockBoxesShown = false;
         if (!e.codeText.isEmpty()) {
             Prompt::message(Messages::productNotFound());
             e.kind = LineEntry::Kind::None;
             Q_EMIT changed();
             return false;
+        }
+        // Unit, tax rate and stock field come from the product the list stands on.
+        if (!e.cursorCode.isEmpty()) {
+            std::optional<ProductRecord> atCursor;
+            if (!m_repo.findProduct(e.cursorCode, false, &atCursor)) {
+                Prompt::warning(Messages::readFailed());
+                return false;
+            }
+            if (atCursor)
+                e.product = atCursor;
         }
         e.kind = LineEntry::Kind::FreeText;
         e.detailsShown = false;
@@ -541,6 +581,8 @@ bool DocumentController::lookupProduct()
     e.kind = LineEntry::Kind::Product;
     e.product = product;
     e.stockFlag = QStringLiteral("1");
+    e.listEnabled = true;
+    e.stockBoxesShown = true;
     // A line appended during an edit has nothing filed yet.
     if (m_panel == PanelState::EditLine && !m_doc.isNew()) {
         const DocumentLine *stored = nullptr;
@@ -564,11 +606,6 @@ bool DocumentController::lookupProduct()
     } else {
         e.onHandText = plainQuantity(onHand);
     }
-    if (m_mode->mode == 5) {
-        e.stockFlag = QStringLiteral("0");
-        e.indicator = LineEntry::Indicator::Green;
-        e.indicatorText = QStringLiteral(" ยังไม่ปรับ Stock สินค้า");
-    }
     e.codeText = product->code;
     e.nameText = product->name;
     if (m_panel == PanelState::EditLine) {
@@ -587,6 +624,16 @@ bool DocumentController::lookupProduct()
         e.quantityText = QStringLiteral("1");
     Q_EMIT changed();
     return true;
+}
+
+void DocumentController::nameBoxEntered()
+{
+    if (m_entry.kind != LineEntry::Kind::FreeText)
+        return;
+    m_entry.onHandText.clear();
+    m_entry.warranty.clear();
+    m_entry.priceText.clear();
+    Q_EMIT changed();
 }
 
 void DocumentController::confirmFreeName()
@@ -626,7 +673,9 @@ bool DocumentController::acceptLine()
         return false;
     }
     const QString cut = e.product ? e.product->cutStock : QString();
-    if (!stockCheckPasses(m_mode->mode, e.stockFlag, cut, e.onHand, e.previousQuantity, *q)) {
+    // A free-text line never touches stock, even after the code box set the flag again.
+    const QString flag = e.kind == LineEntry::Kind::FreeText ? QStringLiteral("0") : e.stockFlag;
+    if (!stockCheckPasses(m_mode->mode, flag, cut, e.onHand, e.previousQuantity, *q)) {
         Prompt::message(Messages::notEnoughStock());
         if (m_panel == PanelState::NewLine) {
             m_panel = PanelState::Closed;

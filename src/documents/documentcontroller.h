@@ -108,15 +108,21 @@ public:
     void setSalesperson(const QString &code);
     void setReference(const QString &text);
     bool setBillDiscountText(const QString &text);
+    // The box as typed, kept for the save to read; nothing is worked out yet.
+    void billDiscountTyped(const QString &text);
 
     // Lines.
     LineEntry &lineEntry() { return m_entry; }
     bool panelOpen() const { return m_panel != PanelState::Closed; }
     bool beginNewLine();
     bool beginEditLine(int index);
+    // The code box received the focus.
+    void codeBoxEntered();
     // Enter in the code box (or a pick from the product list): look the text
     // up by code or by name; an empty box starts a free-text line.
     bool lookupProduct();
+    // The name box of a free-text line received the focus; Enter in it.
+    void nameBoxEntered();
     void confirmFreeName();
     // Enter in, or leaving, the quantity box: the price by level in sales.
     void quantityConfirmed();

@@ -44,7 +44,8 @@ LineValues makeLine(const ModeInfo &mode, const LineEntry &e, double q, double p
     LineValues l = base;
     const ProductRecord product = e.product.value_or(ProductRecord{});
     const bool productLine = mode.isPurchase() ? e.stockFlag == QLatin1String("1") : e.stockFlag != QLatin1String("0");
-    if (productLine && e.kind == LineEntry::Kind::Product) {
+    // A product that is not stock-tracked never carries a mark, whatever the flag says.
+    if (productLine && e.kind == LineEntry::Kind::Product && product.cutStock == QLatin1String("1")) {
         l.proNo = product.code;
         l.proName = product.name;
         l.proUnit = product.unit;

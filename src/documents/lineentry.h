@@ -26,6 +26,10 @@ struct LineEntry
     QString quantityText;
     QString priceText = QStringLiteral("0");
     QString discountText = QStringLiteral("0");
+    // The product the product list stands on; a free-text line takes its
+    // tax rate from it.
+    QString cursorCode;
+    QString cursorName;
 
     // Worked out by look-ups.
     Kind kind = Kind::None;          // Accept needs a product or a confirmed free-text line
@@ -38,6 +42,8 @@ struct LineEntry
     Indicator indicator = Indicator::None;
     QString indicatorText;
     bool detailsShown = true;
+    bool stockBoxesShown = true;  // on-hand and warranty boxes
+    bool listEnabled = true;
 };
 
 // The stock check of Accept: whether the line may be written.

@@ -4,6 +4,7 @@
 #include "documents/messages.h"
 #include "fixtures.h"
 #include "registers/pricelevels.h"
+#include "text/numberinput.h"
 #include "text/thaitext.h"
 
 #include <QtTest>
@@ -72,6 +73,18 @@ private Q_SLOTS:
     void stockCheckOnAccept();
     void deleteLine_data();
     void deleteLine();
+    void codeBoxThenLookup_data();
+    void codeBoxThenLookup();
+    void freeTextLine();
+    void byNameWritesCode();
+    void acceptRefused_data();
+    void acceptRefused();
+    void stockWhileEditing_data();
+    void stockWhileEditing();
+    void cellTypedReprices_data();
+    void cellTypedReprices();
+    void unreadableBillDiscount_data();
+    void unreadableBillDiscount();
 
 private:
     QSqlDatabase db() { return m_db.connection().db(); }
@@ -597,12 +610,13 @@ void TestDocumentController::editKeepsPaymentState()
     Window w = open(1);
     fillNew(*w.c, "00012");
     QVERIFY(w.c->save().saved);
-    QVERIFY(exec(db(), "UPDATE Invoice SET FG_OK = 2"));  // billing recorded it
+    QVERIFY(exec(db(), "UPDATE Invoice SET FG_OK = 2, FG_BILL = 1"));  // billing recorded it
     QVERIFY(w.c->refresh());
     QVERIFY(w.c->edit());
     w.c->setTerm(newTerm);
     QVERIFY(w.c->save().saved);
     QCOMPARE(count(db(), "SELECT FG_OK FROM Invoice"), fgOk);
+    QCOMPARE(count(db(), "SELECT FG_BILL FROM Invoice"), 0);
 }
 
 void TestDocumentController::editConflict()
@@ -708,4 +722,230 @@ void TestDocumentController::deleteLine()
     QCOMPARE(m_prompt.messages, notices);
     QCOMPARE(c.document().lineCount(), linesLeft);
     QCOMPARE(c.totals().sum < withBoth, linesLeft == 1);
+}
+
+void TestDocumentController::codeBoxThenLookup_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("indicator");  // on entering the code box
+    QTest::addColumn<QString>("quantity");
+    using I = LineEntry::Indicator;
+    QTest::newRow("sale: blue, quantity 1") << 1 << int(I::Blue) << "1";
+    QTest::newRow("vat purchase: blue, quantity 1") << 4 << int(I::Blue) << "1";
+    QTest::newRow("purchase order: green until looked up") << 5 << int(I::Green) << "1";
+    QTest::newRow("quotation: left as it was") << 9 << int(I::None) << "";
+}
+
+void TestDocumentController::codeBoxThenLookup()
+{
+    QFETCH(int, mode);
+    QFETCH(int, indicator);
+    QFETCH(QString, quantity);
+    Window w = open(mode);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().cursorName = "ยาสีฟัน";
+    c.codeBoxEntered();
+    QCOMPARE(int(c.lineEntry().indicator), indicator);
+    QCOMPARE(c.lineEntry().quantityText, quantity);
+    QCOMPARE(c.lineEntry().nameText, mode == 9 ? QString() : QString("ยาสีฟัน"));
+    c.lineEntry().codeText = "P001";
+    QVERIFY(c.lookupProduct());
+    QCOMPARE(c.lineEntry().indicator, LineEntry::Indicator::Blue);
+    QCOMPARE(c.lineEntry().stockFlag, QString("1"));
+    c.lineEntry().quantityText = "2";
+    QVERIFY(c.acceptLine());
+    QCOMPARE(c.document().line(0).stkPost, std::optional<double>(modeInfo(mode)->stockMark));
+}
+
+void TestDocumentController::freeTextLine()
+{
+    QVERIFY(addProduct(db(), "P010", "ค่าติดตั้ง", 500, 0, 0, "1", 10));
+    Window w = open(2);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().cursorCode = "P010";  // where the product list stands
+    c.lineEntry().codeText.clear();
+    QVERIFY(c.lookupProduct());
+    QCOMPARE(c.lineEntry().kind, LineEntry::Kind::FreeText);
+    QVERIFY(!c.lineEntry().stockBoxesShown);
+    QVERIFY(!c.lineEntry().listEnabled);
+    QCOMPARE(c.lineEntry().indicatorText, QString(" ไม่ปรับ Stock สินค้า"));
+    c.nameBoxEntered();
+    QVERIFY(c.lineEntry().priceText.isEmpty());
+    c.lineEntry().nameText = "ค่าแรงช่าง";
+    c.confirmFreeName();
+    c.codeBoxEntered();  // back through the code box: still no stock check
+    QVERIFY(c.acceptLine());
+    const LineValues &l = c.document().line(0);
+    QCOMPARE(l.proNo, QString());
+    QCOMPARE(l.proName, QString("ค่าแรงช่าง"));
+    QCOMPARE(l.proQty, 1.0);
+    QCOMPARE(l.unitPrice, 1.0);
+    QCOMPARE(l.proUnit, QString());
+    QVERIFY(!l.stkPost);
+    QCOMPARE(l.taxRate, 10.0);
+    QCOMPARE(c.totals().tax, qint64(1000));
+}
+
+void TestDocumentController::byNameWritesCode()
+{
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().searchByName = true;
+    c.lineEntry().codeText = "ยาสีฟัน";
+    QVERIFY(c.lookupProduct());
+    c.lineEntry().quantityText = "1";
+    QVERIFY(c.acceptLine());
+    QCOMPARE(c.document().line(0).proNo, QString("P002"));
+    QCOMPARE(c.document().line(0).proName, QString("ยาสีฟัน"));
+}
+
+void TestDocumentController::acceptRefused_data()
+{
+    QTest::addColumn<QString>("code");  // empty: never looked up
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("price");  // empty: as proposed
+    QTest::addColumn<QString>("discount");
+    QTest::addColumn<QStringList>("messages");
+    const QString bad = Messages::badNumber();
+    QTest::newRow("never looked up") << "" << "1" << "" << "0" << QStringList{Messages::nothingLookedUp()};
+    QTest::newRow("code not found") << "X99" << "1" << "" << "0"
+                                    << QStringList{Messages::productNotFound(), Messages::nothingLookedUp()};
+    QTest::newRow("price not a number") << "P001" << "1" << "2 5" << "0" << QStringList{bad};
+    QTest::newRow("discount not a number") << "P001" << "1" << "" << "ten" << QStringList{bad};
+    QTest::newRow("price emptied below the first level") << "P001" << "0.5" << "" << "0" << QStringList{bad};
+}
+
+void TestDocumentController::acceptRefused()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, quantity);
+    QFETCH(QString, price);
+    QFETCH(QString, discount);
+    QFETCH(QStringList, messages);
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().codeText = code.isEmpty() ? QString("P001") : code;
+    if (!code.isEmpty())
+        c.lookupProduct();
+    c.lineEntry().quantityText = quantity;
+    c.quantityConfirmed();
+    if (!price.isEmpty())
+        c.lineEntry().priceText = price;
+    c.lineEntry().discountText = discount;
+    QVERIFY(!c.acceptLine());
+    QCOMPARE(m_prompt.messages, messages);
+    QVERIFY(c.panelOpen());
+    QCOMPARE(c.document().lineCount(), 0);
+}
+
+void TestDocumentController::stockWhileEditing_data()
+{
+    QTest::addColumn<bool>("append");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("filed line of 2 kept at 2 with on-hand 0") << false << "2" << true;
+    QTest::newRow("filed line raised to 3: refused, panel stays") << false << "3" << false;
+    QTest::newRow("line appended in the edit has nothing filed") << true << "1" << false;
+}
+
+void TestDocumentController::stockWhileEditing()
+{
+    QFETCH(bool, append);
+    QFETCH(QString, quantity);
+    QFETCH(bool, accepted);
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QCOMPARE(c.enterPartyCode("00012"), PartyCodeResult::Found);
+    c.setSalesperson("001");
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().codeText = "P002";  // on-hand 2
+    QVERIFY(c.lookupProduct());
+    c.lineEntry().quantityText = "2";
+    QVERIFY(c.acceptLine());
+    m_prompt.inputAnswers.enqueue(QString("000001"));
+    QVERIFY(c.save().saved);
+    QVERIFY(c.edit());
+    QVERIFY(append ? c.beginNewLine() : c.beginEditLine(0));
+    c.lineEntry().codeText = "P002";
+    QVERIFY(c.lookupProduct());
+    QCOMPARE(c.lineEntry().previousQuantity, append ? 0.0 : 2.0);
+    c.lineEntry().quantityText = quantity;
+    QCOMPARE(c.acceptLine(), accepted);
+    QCOMPARE(m_prompt.messages, accepted ? QStringList{} : QStringList{Messages::notEnoughStock()});
+    QCOMPARE(c.panelOpen(), !accepted && !append);
+    QCOMPARE(c.document().lineCount(), 1);
+}
+
+void TestDocumentController::cellTypedReprices_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("price");
+    QTest::newRow("quantity 3") << 3 << "3" << 136.5;
+    QTest::newRow("unit price 40") << 5 << "40" << 40.0;
+    QTest::newRow("discount 10") << 6 << "10" << 40.95;
+    QTest::newRow("quantity not a number refused") << 3 << "x" << 45.5;
+}
+
+void TestDocumentController::cellTypedReprices()
+{
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(double, price);
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    QVERIFY(c.add());
+    QCOMPARE(c.enterPartyCode("00012"), PartyCodeResult::Found);
+    c.setSalesperson("001");
+    QVERIFY(c.beginNewLine());
+    c.lineEntry().codeText = "P002";
+    QVERIFY(c.lookupProduct());
+    c.lineEntry().quantityText = "1";
+    QVERIFY(c.acceptLine());
+    const bool number = Text::ReadDouble(text).has_value();
+    QCOMPARE(c.setCell(0, column, text), number);
+    QCOMPARE(m_prompt.messages, number ? QStringList{} : QStringList{Messages::badNumber()});
+    QCOMPARE(c.document().line(0).price, price);
+    QCOMPARE(c.totals().sum, fromStored(price));
+    m_prompt.inputAnswers.enqueue(QString("000001"));
+    QVERIFY(c.save().saved);
+    QString error;
+    QCOMPARE(Data::Sql::scalar(db(), "SELECT SUM_TOTAL FROM Invoice", {}, &error)->toDouble(), price);
+}
+
+void TestDocumentController::unreadableBillDiscount_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("emptied box") << "";
+    QTest::newRow("letter in the number") << "4o";
+}
+
+void TestDocumentController::unreadableBillDiscount()
+{
+    QFETCH(QString, text);
+    Window w = open(1);
+    DocumentController &c = *w.c;
+    fillNew(c);
+    const Totals before = c.totals();
+    c.billDiscountTyped(text);
+    m_prompt.clear();
+    const SaveOutcome r = c.save();
+    QVERIFY(!r.saved);
+    QCOMPARE(r.focus, SaveField::BillDiscount);
+    QCOMPARE(m_prompt.messages, QStringList{Messages::billDiscountUnreadable()});
+    QCOMPARE(c.totals(), before);
+    QCOMPARE(c.action(), Action::Add);
+    QCOMPARE(count(db(), "SELECT count(*) FROM Invoice"), 0);
+    c.billDiscountTyped("4");
+    m_prompt.inputAnswers.enqueue(QString("000001"));
+    QVERIFY(c.save().saved);
 }
