@@ -1,6 +1,7 @@
 #include "app/accountstore.h"
 
 #include "data/schema.h"
+#include "data/sql.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,23 +14,8 @@ using namespace Data;
 
 QString f(const char *name) { return QString::fromLatin1(name); }
 
-bool exec(QSqlQuery &q, QString *error)
-{
-    if (q.exec())
-        return true;
-    if (error)
-        *error = q.lastError().text();
-    return false;
-}
-
-bool prepare(QSqlQuery &q, const QString &sql, QString *error)
-{
-    if (q.prepare(sql))
-        return true;
-    if (error)
-        *error = q.lastError().text();
-    return false;
-}
+using Sql::exec;
+using Sql::prepare;
 
 QString selectSql()
 {

@@ -1,6 +1,7 @@
 #include "data/settingsstore.h"
 
 #include "data/schema.h"
+#include "data/sql.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -10,28 +11,7 @@
 namespace Data {
 namespace {
 
-QString fail(const QSqlQuery &q)
-{
-    return q.lastError().text();
-}
-
-bool run(QSqlQuery &q, QString *error)
-{
-    if (q.exec())
-        return true;
-    if (error)
-        *error = fail(q);
-    return false;
-}
-
-bool prepare(QSqlQuery &q, const QString &sql, QString *error)
-{
-    if (q.prepare(sql))
-        return true;
-    if (error)
-        *error = fail(q);
-    return false;
-}
+using Sql::prepare;
 
 QString f(const char *name) { return QString::fromLatin1(name); }
 
@@ -69,7 +49,7 @@ std::optional<BusinessSettings> SettingsStore::load(QString *error) const
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!prepare(q, QStringLiteral("SELECT * FROM ") + f(Table::Orvansys), error) || !run(q, error))
+    if (!prepare(q, QStringLiteral("SELECT * FROM ") + f(Table::Orvansys), error) || !Sql::exec(q, error))
         return std::nullopt;
     BusinessSettings s;
     if (!q.next())
@@ -112,7 +92,7 @@ bool SettingsStore::save(const BusinessSettings &s, QString *error) const
     names << f(Field::PRN_TOP) << f(Field::PRN_LEFT) << f(Field::OF_LOGO);
 
     QSqlQuery count(m_db);
-    if (!prepare(count, QStringLiteral("SELECT COUNT(*) FROM ") + f(Table::Orvansys), error) || !run(count, error))
+    if (!prepare(count, QStringLiteral("SELECT COUNT(*) FROM ") + f(Table::Orvansys), error) || !Sql::exec(count, error))
         return false;
     const bool exists = count.next() && count.value(0).toInt() > 0;
 
@@ -139,7 +119,7 @@ bool SettingsStore::save(const BusinessSettings &s, QString *error) const
     q.bindValue(QLatin1Char(':') + f(Field::PRN_LEFT), s.prnLeft);
     q.bindValue(QLatin1Char(':') + f(Field::OF_LOGO),
                 s.logo.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(s.logo));
-    return run(q, error);
+    return Sql::exec(q, error);
 }
 
 std::optional<SettingsRules::SeriesCheck> SettingsStore::checkSeries(const QString &prefix1Text, QString *error) const
@@ -154,7 +134,7 @@ std::optional<SettingsRules::SeriesCheck> SettingsStore::checkSeries(const QStri
                           + QStringLiteral(", 1, 5) = :qprefix"), error))
         return std::nullopt;
     any.bindValue(QStringLiteral(":qprefix"), head);
-    if (!run(any, error))
+    if (!Sql::exec(any, error))
         return std::nullopt;
     const bool hasDocs = any.next() && any.value(0).toLongLong() > 0;
 
@@ -164,7 +144,7 @@ std::optional<SettingsRules::SeriesCheck> SettingsStore::checkSeries(const QStri
         top.setForwardOnly(true);
         if (!prepare(top, QStringLiteral("SELECT ") + invNo + QStringLiteral(" FROM ") + invoice + QStringLiteral(" ORDER BY ")
                               + invNo + QStringLiteral(" DESC LIMIT 1"), error)
-            || !run(top, error))
+            || !Sql::exec(top, error))
             return std::nullopt;
         if (top.next())
             highest = top.value(0).toString();
@@ -177,14 +157,14 @@ std::optional<SettingsRules::SeriesCheck> SettingsStore::checkSeries(const QStri
     if (!prepare(upd, QStringLiteral("UPDATE ") + que + QStringLiteral(" SET ") + queInv + QStringLiteral(" = :n"), error))
         return std::nullopt;
     upd.bindValue(QStringLiteral(":n"), result.queInvN);
-    if (!run(upd, error))
+    if (!Sql::exec(upd, error))
         return std::nullopt;
     if (upd.numRowsAffected() == 0) {
         QSqlQuery ins(m_db);
         if (!prepare(ins, QStringLiteral("INSERT INTO ") + que + QStringLiteral(" (") + queInv + QStringLiteral(") VALUES (:n)"), error))
             return std::nullopt;
         ins.bindValue(QStringLiteral(":n"), result.queInvN);
-        if (!run(ins, error))
+        if (!Sql::exec(ins, error))
             return std::nullopt;
     }
     return result;
@@ -195,7 +175,7 @@ std::optional<QString> SettingsStore::queInvN(QString *error) const
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!prepare(q, QStringLiteral("SELECT ") + f(Field::QUE_INV_N) + QStringLiteral(" FROM ") + f(Table::Que), error)
-        || !run(q, error))
+        || !Sql::exec(q, error))
         return std::nullopt;
     return q.next() ? q.value(0).toString() : QString();
 }

@@ -16,6 +16,24 @@ QString errorText(const QSqlError &error)
     return db + QStringLiteral(" (") + drv + QLatin1Char(')');
 }
 
+bool prepare(QSqlQuery &q, const QString &sql, QString *error)
+{
+    if (q.prepare(sql))
+        return true;
+    if (error)
+        *error = errorText(q.lastError());
+    return false;
+}
+
+bool exec(QSqlQuery &q, QString *error)
+{
+    if (q.exec())
+        return true;
+    if (error)
+        *error = errorText(q.lastError());
+    return false;
+}
+
 std::optional<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const Binds &binds,
                              QString *error)
 {

@@ -28,6 +28,10 @@ bool exec(const QSqlDatabase &db, const QString &sql, const Binds &binds, QStrin
 std::optional<QVariant> scalar(const QSqlDatabase &db, const QString &sql, const Binds &binds,
                                QString *error);
 
+// For statements built and bound by hand: the same failure-to-text rule.
+bool prepare(QSqlQuery &q, const QString &sql, QString *error);
+bool exec(QSqlQuery &q, QString *error);
+
 QString errorText(const QSqlError &error);
 
 // The result column name under which the windows read an aggregate:
