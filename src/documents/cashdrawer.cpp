@@ -63,10 +63,13 @@ bool CashDrawer::kick(QString *error)
     return true;
 }
 
-bool CashDrawer::kickOnce(const QString &device, QString *error)
+bool CashDrawer::kickOnce(const QString &device, QString *error, bool *opened)
 {
     CashDrawer d(device);
-    if (!d.open(error))
+    const bool isOpen = d.open(error);
+    if (opened)
+        *opened = isOpen;
+    if (!isOpen)
         return false;
     const bool ok = d.kick(error);
     d.close();

@@ -22,8 +22,9 @@ public:
     bool isOpen() const;
     bool kick(QString *error);
 
-    // Open, send, close: the document window's drawer button.
-    static bool kickOnce(const QString &device, QString *error);
+    // Open, send, close: the document window's drawer button. *opened tells
+    // a port that would not open from a write that failed.
+    static bool kickOnce(const QString &device, QString *error, bool *opened = nullptr);
 
 private:
     QString m_device;

@@ -10,12 +10,14 @@
 #include "text/money.h"
 #include "text/prompt.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -290,6 +292,10 @@ QWidget *Tmobile::buildMainPage()
     m_billDiscount = box(head, 8);
     m_billDiscount->setObjectName("billDiscount");
     g->addWidget(m_billDiscount, 7, 5);
+    // Party and address boxes get the room; the right-hand boxes hold short texts.
+    g->setColumnStretch(1, 3);
+    g->setColumnStretch(3, 3);
+    g->setColumnStretch(5, 2);
     v->addWidget(head);
 
     m_lineButtons = new QFrame(page);
@@ -297,6 +303,7 @@ QWidget *Tmobile::buildMainPage()
     auto *lb = new QHBoxLayout(m_lineButtons);
     lb->setContentsMargins(4, 2, 4, 2);
     m_lineAdd = new QPushButton(QStringLiteral("เพิ่ม"), m_lineButtons);
+    m_lineAdd->setObjectName("lineAdd");
     m_lineAdd->setToolTip(QStringLiteral("เพิ่มรายการ"));
     m_lineDelete = new QPushButton(QStringLiteral("ลบ"), m_lineButtons);
     m_lineDelete->setToolTip(QStringLiteral("ลบรายการ"));
@@ -354,6 +361,7 @@ QWidget *Tmobile::buildMainPage()
     sh->setContentsMargins(0, 0, 0, 0);
     m_sumWord = new QToolButton(sum);
     m_sumWord->setText(QStringLiteral("รวม"));
+    m_sumWord->setObjectName("sumWord");
     m_sumWord->setAutoRaise(true);
     m_sumWord->setToolTip(QStringLiteral("เครื่องคิดเลข"));
     sh->addWidget(m_sumWord);
@@ -423,8 +431,10 @@ void Tmobile::buildLinePanel(QWidget *parent)
     g->addWidget(m_indicator, 2, 0, 1, 2);
     m_attribLabel = new QLabel(QStringLiteral("หมายเลข / SN : "), m_panel);
     m_attrib = box(m_panel, 20);
+    m_attrib->setObjectName("attrib");
     m_attrib2Label = new QLabel(QStringLiteral("รายละเอียด 2"), m_panel);
     m_attrib2 = box(m_panel, 20);
+    m_attrib2->setObjectName("attrib2");
     g->addWidget(m_attribLabel, 3, 0);
     g->addWidget(m_attrib, 3, 1);
     g->addWidget(m_attrib2Label, 3, 2);
@@ -445,6 +455,7 @@ void Tmobile::buildLinePanel(QWidget *parent)
     g->addWidget(new QLabel(QStringLiteral(" ( ตรงนี้จะไม่ปรับ Stock )"), m_panel), 5, 3);
     m_onHandLabel = new QLabel(QStringLiteral("คงเหลือ"), m_panel);
     m_onHand = box(m_panel, 0, true);
+    m_onHand->setObjectName("onHand");
     m_warrantyLabel = new QLabel(QStringLiteral("รับประกัน"), m_panel);
     m_warranty = new QComboBox(m_panel);
     m_warranty->setEditable(true);
@@ -454,6 +465,7 @@ void Tmobile::buildLinePanel(QWidget *parent)
     g->addWidget(m_warrantyLabel, 6, 2);
     g->addWidget(m_warranty, 6, 3);
     m_qtyLabel = new QLabel(mode.quantityCaption, m_panel);
+    m_qtyLabel->setObjectName("quantityCaption");
     m_quantity = box(m_panel, 16);
     m_quantity->setObjectName("quantity");
     m_unitLabel = new QLabel(QStringLiteral("หน่วยนับ"), m_panel);
@@ -461,6 +473,7 @@ void Tmobile::buildLinePanel(QWidget *parent)
     g->addWidget(m_quantity, 7, 1);
     g->addWidget(m_unitLabel, 7, 2);
     m_priceLabel = new QLabel(mode.priceCaption, m_panel);
+    m_priceLabel->setObjectName("priceCaption");
     m_price = box(m_panel, 16);
     m_price->setObjectName("price");
     g->addWidget(m_priceLabel, 8, 0);
@@ -472,8 +485,9 @@ void Tmobile::buildLinePanel(QWidget *parent)
     m_cancel = new QPushButton(QStringLiteral("ยกเลิก"), m_panel);
     m_accept = new QPushButton(QStringLiteral("ตกลง"), m_panel);
     m_accept->setObjectName("accept");
-    m_cancel->setAutoDefault(false);
-    m_accept->setAutoDefault(false);
+    // Enter on a focused button presses it: the panel's Enter order ends on "ตกลง".
+    m_cancel->setAutoDefault(true);
+    m_accept->setAutoDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_cancel);
@@ -491,6 +505,8 @@ void Tmobile::buildLinePanel(QWidget *parent)
     connect(m_attrib2, &QLineEdit::returnPressed, this, [this] { m_quantity->setFocus(); });
     connect(m_quantity, &QLineEdit::returnPressed, this, &Tmobile::quantityEntered);
     m_quantity->installEventFilter(this);
+    m_lineCode->installEventFilter(this);
+    m_freeName->installEventFilter(this);
     connect(m_price, &QLineEdit::returnPressed, this, [this] { m_discount->setFocus(); });
     connect(m_discount, &QLineEdit::returnPressed, this, [this] { m_accept->setFocus(); });
     connect(m_accept, &QPushButton::clicked, this, &Tmobile::acceptLine);
@@ -510,6 +526,7 @@ void Tmobile::buildPaymentPanel(QWidget *parent)
     m_goods->setObjectName("goods");
     g->addWidget(m_goods, 0, 1, Qt::AlignRight);
     m_moneyLabel = new QLabel(QStringLiteral("รับเงินมา"), m_payment);
+    m_moneyLabel->setObjectName("moneyCaption");
     g->addWidget(m_moneyLabel, 1, 0);
     m_money = box(m_payment, 16);
     m_money->setObjectName("money");
@@ -525,8 +542,9 @@ void Tmobile::buildPaymentPanel(QWidget *parent)
     m_closePayment = new QPushButton(QStringLiteral("ปิด"), m_payment);
     m_drawer = new QPushButton(QStringLiteral("ลิ้นชักเก็บเงิน"), m_payment);
     m_drawer->setObjectName("drawer");
-    m_closePayment->setAutoDefault(false);
-    m_drawer->setAutoDefault(false);
+    // Enter in the money box moves to the drawer button, Enter there opens it.
+    m_closePayment->setAutoDefault(true);
+    m_drawer->setAutoDefault(true);
     g->addWidget(m_closePayment, 3, 0);
     g->addWidget(m_drawer, 3, 1);
     m_payment->hide();
@@ -700,13 +718,31 @@ bool Tmobile::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    if (event->type() == QEvent::FocusIn && m_controller && !m_refreshing && m_controller->panelOpen()) {
+        // Coming back from a message box or another window is no new entry.
+        const Qt::FocusReason why = static_cast<QFocusEvent *>(event)->reason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) {
+            if (watched == m_lineCode) {
+                gatherPanel();
+                m_controller->codeBoxEntered();
+            } else if (watched == m_freeName && m_controller->lineEntry().kind == LineEntry::Kind::FreeText) {
+                gatherPanel();
+                m_controller->nameBoxEntered();
+            }
+        }
+    }
     if (event->type() == QEvent::FocusOut && m_controller && !m_refreshing) {
         if (watched == m_date && m_controller->action() != Action::Normal && m_pages->currentWidget() == m_mainPage
             && !m_date->isReadOnly()) {
             if (!m_controller->dateLeft(m_date->text()))
                 QMetaObject::invokeMethod(m_date, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
         } else if (watched == m_billDiscount && m_controller->action() != Action::Normal) {
-            m_controller->setBillDiscountText(m_billDiscount->text());
+            // Save and Don't save deal with the box themselves; no second message.
+            QWidget *to = QApplication::focusWidget();
+            if (to == m_save || to == m_dontSave)
+                m_controller->billDiscountTyped(m_billDiscount->text());
+            else
+                m_controller->setBillDiscountText(m_billDiscount->text());
         } else if (watched == m_quantity && m_controller->panelOpen()) {
             gatherPanel();
             m_controller->quantityConfirmed();
@@ -821,7 +857,10 @@ void Tmobile::refreshPanel()
     m_freeName->setReadOnly(!free);
     m_freeName->setStyleSheet(free ? QString() : QStringLiteral("background: #ddd;"));
     m_onHand->setText(e.onHandText);
-    m_onHand->setVisible(!free || e.onHandText == QLatin1String("0") || true);
+    for (QWidget *w : {static_cast<QWidget *>(m_onHand), static_cast<QWidget *>(m_onHandLabel),
+                       static_cast<QWidget *>(m_warranty), static_cast<QWidget *>(m_warrantyLabel)})
+        w->setVisible(e.stockBoxesShown);
+    m_productList->setEnabled(e.listEnabled && !m_lineCode->isReadOnly());
     m_unitLabel->setText(e.unitLabel.isEmpty() && e.kind == LineEntry::Kind::None ? QStringLiteral("หน่วยนับ") : e.unitLabel);
     if (m_quantity->text() != e.quantityText)
         m_quantity->setText(e.quantityText);
@@ -861,8 +900,9 @@ void Tmobile::saveDocument()
     // What is typed counts even when its box was never left.
     m_controller->setDateText(m_date->text());
     m_controller->setReference(m_reference->text());
+    // The save reads the bill discount and refuses it once if unreadable.
     if (m_billDiscount->isVisible())
-        m_controller->setBillDiscountText(m_billDiscount->text());
+        m_controller->billDiscountTyped(m_billDiscount->text());
     if (m_term->currentText() != m_controller->term())
         m_controller->setTerm(m_term->currentText());
     setMainPage();
@@ -1072,6 +1112,9 @@ void Tmobile::gatherPanel()
     e.quantityText = m_quantity->text();
     e.priceText = m_price->text();
     e.discountText = m_discount->text();
+    const QModelIndex at = m_productList->currentIndex();
+    e.cursorCode = at.isValid() ? m_productModel->index(at.row(), 0).data().toString() : QString();
+    e.cursorName = at.isValid() ? m_productModel->index(at.row(), 1).data().toString() : QString();
 }
 
 void Tmobile::lineCodeEntered()
@@ -1084,10 +1127,13 @@ void Tmobile::lineCodeEntered()
             e.codeText = m_productModel->index(i.row(), 1).data().toString();
     }
     if (m_controller->lookupProduct()) {
-        if (m_controller->lineEntry().kind == LineEntry::Kind::FreeText)
+        if (m_controller->lineEntry().kind == LineEntry::Kind::FreeText) {
+            m_freeName->clear();
             m_freeName->setFocus();
-        else
+        } else {
+            showProductInList();
             m_attrib->isVisible() ? m_attrib->setFocus() : m_quantity->setFocus();
+        }
     }
 }
 
@@ -1100,6 +1146,22 @@ void Tmobile::productPicked()
     gatherPanel();
     if (m_controller->lookupProduct() && m_controller->mode().isSale())
         m_controller->lineEntry().quantityText = QStringLiteral("1"), refreshPanel();
+}
+
+void Tmobile::showProductInList()
+{
+    // The list stands on the product looked up, as a later free-text line expects.
+    const LineEntry &e = m_controller->lineEntry();
+    if (!e.product)
+        return;
+    const bool byName = m_byName->isChecked();
+    int row = 0;
+    if (!m_repo->productRowOf(byName, byName ? e.product->name : e.product->code, &row))
+        return;
+    while (m_productModel->rowCount() <= row && m_productModel->canFetchMore())
+        m_productModel->fetchMore();
+    if (row < m_productModel->rowCount())
+        m_productList->setCurrentIndex(m_productModel->index(row, 0));
 }
 
 void Tmobile::productSearchOrder()
@@ -1214,8 +1276,10 @@ void Tmobile::openDrawer()
 {
     const int port = drawerPort(m_controller->settings().comPort);
     const QString device = Data::serialDevice(port);
+    const QString name = QStringLiteral("COM%1 (%2)").arg(port).arg(device);
     QString error;
-    if (!CashDrawer::kickOnce(device, &error))
-        Prompt::warning(Messages::drawerOpenFailed(QStringLiteral("COM%1 (%2)").arg(port).arg(device), error));
+    bool opened = false;
+    if (!CashDrawer::kickOnce(device, &error, &opened))
+        Prompt::warning(opened ? Messages::drawerWriteFailed(name, error) : Messages::drawerOpenFailed(name, error));
     m_closePayment->setFocus();
 }

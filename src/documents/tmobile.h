@@ -82,6 +82,7 @@ private:
     void lineCodeEntered();
     void productPicked();
     void productSearchOrder();
+    void showProductInList();
     void loadProductList();
     void productTyped(const QString &text);
     void freeNameEntered();

@@ -6,7 +6,10 @@
 #include "documents/tpoke.h"
 #include "fixtures.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFrame>
+#include <QToolButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +34,8 @@ private Q_SLOTS:
     void opensInMode();
     void entersAndSavesASale();
     void enterWalksGridColumns();
+    void panelEnterOrder();
+    void billDiscountRefusedOnce();
     void printRequest();
     void cashDrawerWindowReportsMissingPort();
 
@@ -38,8 +43,10 @@ private:
     void shot(QWidget &w, const QString &name)
     {
         const QString dir = qEnvironmentVariable("VELMORA_SHOTS");
-        if (!dir.isEmpty())
+        if (!dir.isEmpty()) {
+            QCoreApplication::processEvents();  // pending layout after shows and hides
             w.grab().save(dir + "/" + name + ".png");
+        }
     }
     TestDb m_db;
     ScriptedPrompt m_prompt;
@@ -79,6 +86,27 @@ void TestTmobile::opensInMode()
     QVERIFY(w.findChild<QLineEdit *>("partyCode")->isReadOnly());
     QVERIFY(!w.findChild<QPushButton *>("delete")->isVisible());
     shot(w, QString("tmobile-mode%1-browse").arg(mode));
+
+    // The "รวม" button acts in sales and purchases only; the word in the bar always.
+    auto *payment = w.findChild<QFrame *>("paymentPanel");
+    w.findChild<QPushButton *>("payment")->click();
+    QCOMPARE(payment->isVisible(), m.paymentButtonActs);
+    if (m.paymentButtonActs)
+        QCOMPARE(w.findChild<QLabel *>("moneyCaption")->text(), m.moneyCaption);
+    w.findChild<QToolButton *>("sumWord")->click();
+    QVERIFY(payment->isVisible());
+    shot(w, QString("tmobile-mode%1-payment").arg(mode));
+    payment->hide();
+
+    w.findChild<QPushButton *>("add")->click();
+    w.findChild<QPushButton *>("lineAdd")->click();
+    auto *lineCode = w.findChild<QLineEdit *>("lineCode");
+    lineCode->setText("P001");
+    QTest::keyClick(lineCode, Qt::Key_Return);
+    QCOMPARE(w.findChild<QLabel *>("quantityCaption")->text(), m.quantityCaption);
+    QCOMPARE(w.findChild<QLabel *>("priceCaption")->text(), m.priceCaption);
+    QCOMPARE(w.findChild<QLineEdit *>("price")->text(), QString(m.isSale() || mode == 9 ? "25" : "18"));
+    shot(w, QString("tmobile-mode%1-line-panel").arg(mode));
     QVERIFY(m_prompt.messages.isEmpty());
 }
 
@@ -155,6 +183,78 @@ void TestTmobile::enterWalksGridColumns()
     QTest::keyClick(grid, Qt::Key_Enter);
     QCOMPARE(grid->currentColumn(), 0);
     QCOMPARE(grid->currentRow(), 0);
+}
+
+void TestTmobile::panelEnterOrder()
+{
+    App::AppState state;
+    state.setUserLevel(1);
+    state.docMode = 1;
+    Tmobile w(state);
+    w.resize(1000, 680);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.findChild<QPushButton *>("add")->click();
+    w.findChild<QPushButton *>("lineAdd")->click();
+    auto focused = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); };
+    auto *lineCode = w.findChild<QLineEdit *>("lineCode");
+    auto *quantity = w.findChild<QLineEdit *>("quantity");
+    QCOMPARE(focused(), QString("lineCode"));
+    QCOMPARE(quantity->text(), QString("1"));  // entering the code box
+    QTest::keyClicks(lineCode, "P001");
+    QStringList walked;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        walked << focused();
+    }
+    QCOMPARE(walked, (QStringList{"attrib", "attrib2", "quantity", "price", "discount"}));
+    QCOMPARE(w.findChild<QLineEdit *>("price")->text(), QString("25"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(focused(), QString("accept"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!w.controller()->panelOpen());
+    QCOMPARE(w.findChild<QLabel *>("sum")->text(), QString("25.00"));
+
+    // A free-text line after a product looked up in the same panel.
+    w.findChild<QPushButton *>("lineAdd")->click();
+    QTest::keyClicks(lineCode, "P002");
+    QTest::keyClick(lineCode, Qt::Key_Return);
+    lineCode->setFocus();
+    lineCode->clear();
+    QTest::keyClick(lineCode, Qt::Key_Return);
+    auto *freeName = w.findChild<QLineEdit *>("freeName");
+    QCOMPARE(focused(), QString("freeName"));
+    QVERIFY(freeName->text().isEmpty());
+    QVERIFY(!w.findChild<QLineEdit *>("onHand")->isVisible());
+    freeName->setText("ค่าส่ง");
+    QTest::keyClick(freeName, Qt::Key_Return);
+    QCOMPARE(quantity->text(), QString("1"));
+    w.findChild<QPushButton *>("accept")->click();
+    QVERIFY2(m_prompt.messages.isEmpty(), qPrintable(m_prompt.messages.join('|')));
+    QCOMPARE(w.controller()->document().line(1).proName, QString("ค่าส่ง"));
+    QCOMPARE(w.controller()->document().line(1).cutStock, QString("1"));  // the list stood on P002
+}
+
+void TestTmobile::billDiscountRefusedOnce()
+{
+    App::AppState state;
+    state.setUserLevel(1);
+    state.docMode = 1;
+    Tmobile w(state);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.findChild<QPushButton *>("add")->click();
+    auto *code = w.findChild<QLineEdit *>("partyCode");
+    code->setText("00012");
+    QTest::keyClick(code, Qt::Key_Return);
+    w.controller()->setSalesperson("001");
+    auto *discount = w.findChild<QLineEdit *>("billDiscount");
+    discount->setFocus();
+    discount->setText("4o");
+    auto *save = w.findChild<QPushButton *>("save");
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(m_prompt.messages, QStringList{Messages::billDiscountUnreadable()});
+    QCOMPARE(w.controller()->action(), Action::Add);
 }
 
 void TestTmobile::printRequest()
