@@ -60,7 +60,8 @@ void BandedReport::openPage()
         put(header, 0, m_y);
         m_y += header.height;
     }
-    if (m_layout.repeatGroupHeader && m_inGroup && m_groupHeader) {
+    m_pageFlowTop = m_y;
+    if (m_layout.repeatGroupHeader && m_inGroup && m_groupHeader && !m_heldHeader) {
         const Band header = m_groupHeader(c);
         put(header, 0, m_y);
         m_y += header.height;
@@ -163,18 +164,35 @@ void BandedReport::placeDetail(const Band &band)
     m_columnsBottom = std::max(m_columnsBottom, m_columnY);
 }
 
+void BandedReport::placeHeldHeader(double followingHeight)
+{
+    if (!m_heldHeader)
+        return;
+    ensurePage();
+    endColumns();
+    const double together = m_heldHeader->height + followingHeight;
+    const bool fitsHere = m_y + together <= m_limit + slack;
+    const bool fitsEmptyPage = m_pageFlowTop + together <= m_limit + slack;
+    if (!fitsHere && fitsEmptyPage && m_y > m_flowTop) {
+        closePage();
+        openPage();
+    }
+    // Still held while it is placed: a page break here must not repeat it as well.
+    placeFullWidth(*m_heldHeader);
+    m_heldHeader.reset();
+}
+
 void BandedReport::beginGroup(const QString &key, const BandBuilder &header)
 {
+    placeHeldHeader(0);
     ensurePage();
     endColumns();
     m_inGroup = true;
     m_groupKey = key;
     m_lineInGroup = 0;
-    // Not yet the header to repeat: a page break while placing it must not print it twice.
-    m_groupHeader = {};
-    if (header)
-        placeFullWidth(header(context()));
     m_groupHeader = header;
+    if (header)
+        m_heldHeader = header(context());
 }
 
 bool BandedReport::addDetail(const DetailBuilder &detail)
@@ -189,6 +207,7 @@ bool BandedReport::addDetail(const DetailBuilder &detail)
         return false;
     ++m_lineNumber;
     ++m_lineInGroup;
+    placeHeldHeader(band->height);
     placeDetail(*band);
     return true;
 }
@@ -200,20 +219,29 @@ void BandedReport::addDetail(const Band &band)
 
 void BandedReport::endGroup(const BandBuilder &footer)
 {
-    if (footer)
-        placeFullWidth(footer(context()));
+    if (footer) {
+        const Band band = footer(context());
+        placeHeldHeader(band.height);
+        placeFullWidth(band);
+    } else {
+        placeHeldHeader(0);
+    }
     m_inGroup = false;
     m_groupHeader = {};
 }
 
 void BandedReport::addSummary(const BandBuilder &summary)
 {
-    if (summary)
-        placeFullWidth(summary(context()));
+    if (summary) {
+        const Band band = summary(context());
+        placeHeldHeader(band.height);
+        placeFullWidth(band);
+    }
 }
 
 void BandedReport::addBand(const Band &band)
 {
+    placeHeldHeader(band.height);
     placeFullWidth(band);
 }
 
@@ -222,6 +250,7 @@ void BandedReport::finish()
     if (m_finished)
         return;
     m_finished = true;
+    placeHeldHeader(0);
     ensurePage();
     closePage();
 }

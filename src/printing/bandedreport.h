@@ -55,6 +55,9 @@ struct ReportLayout
 // so memory does not grow with the length of the report. A band taller than
 // the space left on a page moves to the next page; one taller than a whole
 // empty page is placed anyway (and cut by the footer) rather than lost.
+// A group header is held back until the group's first band arrives and
+// moves on with it when the two do not fit together, unless they would not
+// fit together on an empty page either.
 class BandedReport
 {
 public:
@@ -89,6 +92,7 @@ private:
     void endColumns();
     void placeFullWidth(const Band &band);
     void placeDetail(const Band &band);
+    void placeHeldHeader(double followingHeight);
     void put(const Band &band, double x, double y);
 
     ReportLayout m_layout;
@@ -105,10 +109,12 @@ private:
     bool m_inGroup = false;
     QString m_groupKey;
     BandBuilder m_groupHeader;
+    std::optional<Band> m_heldHeader; // built, waiting for the group's first band
     bool m_finished = false;
 
     double m_y = 0;           // next free height in the content area
     double m_flowTop = 0;     // where the flow starts below the headers
+    double m_pageFlowTop = 0; // same, without a repeated group header
     double m_limit = 0;       // where the footer begins
     double m_footerHeight = 0;
     int m_column = 0;

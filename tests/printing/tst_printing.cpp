@@ -124,6 +124,8 @@ private Q_SLOTS:
     void bandsRepeatOnEveryPage();
     void groupFooterFollowsItsGroup();
     void repeatedGroupHeader();
+    void groupHeaderKeepsWithFirstRow_data();
+    void groupHeaderKeepsWithFirstRow();
     void rowTallerThanSpaceLeftMovesOn_data();
     void rowTallerThanSpaceLeftMovesOn();
     void lineNumbersRunOn();
@@ -379,6 +381,63 @@ void TestPrinting::repeatedGroupHeader()
         const bool groupRows = p.findTextContaining(QStringLiteral("row ")) != nullptr;
         QCOMPARE(p.textsWith(QStringLiteral("กลุ่ม A")).size(), groupRows ? 1 : 0);
     }
+}
+
+void TestPrinting::groupHeaderKeepsWithFirstRow_data()
+{
+    QTest::addColumn<QList<double>>("before");  // rows ahead of the group
+    QTest::addColumn<double>("header");
+    QTest::addColumn<double>("first");
+    QTest::addColumn<bool>("repeat");
+    QTest::addColumn<int>("headerPage");
+    QTest::addColumn<int>("firstPage");
+    QTest::addColumn<int>("headers");          // times the header is printed
+    QTest::addColumn<int>("pages");
+
+    // 229.4 mm of flow a page.
+    QTest::newRow("header fits with its row") << QList<double>{200} << 10.0 << 19.4 << false << 1 << 1 << 1 << 2;
+    QTest::newRow("header at page bottom moves") << QList<double>{200} << 10.0 << 19.5 << false << 2 << 2 << 1 << 2;
+    QTest::newRow("moved header is not repeated") << QList<double>{200} << 10.0 << 19.5 << true << 2 << 2 << 1 << 2;
+    QTest::newRow("oversize group stays put") << QList<double>{100} << 30.0 << 210.0 << false << 1 << 2 << 1 << 2;
+    QTest::newRow("oversize group at page top") << QList<double>{} << 30.0 << 210.0 << false << 1 << 2 << 1 << 2;
+}
+
+void TestPrinting::groupHeaderKeepsWithFirstRow()
+{
+    QFETCH(QList<double>, before);
+    QFETCH(double, header);
+    QFETCH(double, first);
+    QFETCH(bool, repeat);
+    QFETCH(int, headerPage);
+    QFETCH(int, firstPage);
+    QFETCH(int, headers);
+    QFETCH(int, pages);
+    ReportLayout layout = plainLayout(20, 10);
+    layout.repeatGroupHeader = repeat;
+    PageCollector sink;
+    BandedReport report(layout, sink);
+    for (int i = 0; i < before.size(); ++i)
+        report.addDetail(textBand(before.at(i), QStringLiteral("row %1").arg(i + 1)));
+    report.beginGroup(QStringLiteral("G"), [header](const BandContext &) { return textBand(header, QStringLiteral("กลุ่ม G")); });
+    report.addDetail(textBand(first, QStringLiteral("first")));
+    report.addDetail(textBand(5, QStringLiteral("second")));
+    report.endGroup();
+    report.finish();
+
+    QCOMPARE(sink.pages.size(), pages);
+    QCOMPARE(pageOf(sink.pages, QStringLiteral("กลุ่ม G")), headerPage);
+    QCOMPARE(pageOf(sink.pages, QStringLiteral("first")), firstPage);
+    int printed = 0;
+    for (const Page &p : sink.pages)
+        printed += int(p.textsWith(QStringLiteral("กลุ่ม G")).size());
+    QCOMPARE(printed, headers);
+    const Page &hp = sink.pages.at(headerPage - 1);
+    const TextItem *h = hp.findText(QStringLiteral("กลุ่ม G"));
+    if (headerPage == firstPage)
+        QCOMPARE(hp.findText(QStringLiteral("first"))->box.top(), h->box.bottom());
+    // A header that moved starts its page's flow.
+    if (headerPage > 1)
+        QCOMPARE(h->box.top(), hp.content().top() + 20);
 }
 
 void TestPrinting::rowTallerThanSpaceLeftMovesOn_data()
