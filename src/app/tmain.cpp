@@ -232,6 +232,9 @@ QMdiSubWindow *TMAIN::openPlain(const QString &className)
     const Qt::WindowFlags flags = w->windowFlags().testFlag(Qt::CustomizeWindowHint) ? w->windowFlags() : Qt::WindowFlags();
     QMdiSubWindow *sub = m_mdi->addSubWindow(w, flags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A window closed by its own exit button takes its frame along; queued, so
+    // a frame already being destroyed is left alone.
+    connect(w, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     sub->show();
     return sub;
 }

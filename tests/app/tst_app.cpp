@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -85,6 +86,7 @@ private Q_SLOTS:
     void guardedRefuse_data();
     void guardedRefuse();
     void registerTwiceGivesTwoWindows();
+    void ownExitClosesFrame();
     void unbuiltWindowDoesNothing();
     void codesSetBeforeOpening();
     void shellPages_data();
@@ -250,6 +252,18 @@ void TestApp::registerTwiceGivesTwoWindows()
     h.trigger("N44");
     h.trigger("N44");
     QCOMPARE(h.windows().size(), 2);
+}
+
+void TestApp::ownExitClosesFrame()
+{
+    Harness h;
+    h.main->show();
+    h.trigger("N1");
+    QCOMPARE(h.windows().size(), 1);
+    QPushButton *close = h.windows().first()->widget()->findChild<QPushButton *>();
+    QVERIFY(close);
+    close->click();
+    QTRY_VERIFY(h.windows().isEmpty());
 }
 
 void TestApp::unbuiltWindowDoesNothing()
