@@ -73,8 +73,9 @@ Tpasswd::Tpasswd(AppState &state, QWidget *parent) : QWidget(parent), m_state(st
     lay->addWidget(m_panel);
     lay->addStretch();
     lay->setSizeConstraint(QLayout::SetMinimumSize);
-    // Wide enough for the caption that advertises the default account.
-    setMinimumWidth(540);
+    // Wide enough for the caption that advertises the default account. Set on
+    // the content: the layout's minimum would override the window's own.
+    loginBox->setMinimumWidth(520);
 
     // Opening state: the panel and "เข้าที่ทำงาน" wait for a login here.
     m_go->hide();
@@ -100,8 +101,10 @@ void Tpasswd::buildLogin()
     m_go->setObjectName(QStringLiteral("GoButton"));
     m_logout = new QPushButton(QStringLiteral("Logout"), this);
     m_logout->setObjectName(QStringLiteral("LogoutButton"));
+    // Enter leads to "Login" and a login to "เข้าที่ทำงาน"; Enter on a focused
+    // button presses it.
     for (QPushButton *b : {m_login, m_go, m_logout})
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);
 
     connect(m_login, &QPushButton::clicked, this, &Tpasswd::login);
     connect(m_go, &QPushButton::clicked, this, &Tpasswd::goToWork);

@@ -602,7 +602,8 @@ SearchPanel::SearchPanel(const QString &choiceTitle, const QStringList &choices,
     layout->addWidget(m_grid, 1);
     connect(m_grid, &QTableWidget::cellClicked, this, [this](int row, int) { Q_EMIT rowClicked(row); });
     m_close = new QPushButton(closeCaption, this);
-    m_close->setAutoDefault(false);
+    // A search ends with the focus here; the next Enter presses it.
+    m_close->setAutoDefault(true);
     layout->addWidget(m_close);
 }
 
@@ -629,7 +630,12 @@ void SearchPanel::showRows(const QList<Record> &rows, const QStringList &fields,
             m_grid->scrollToItem(m_grid->item(r, 0));
         }
     }
-    m_grid->resizeColumnToContents(0);
+    // Every column as wide as its header and texts (the header's own measure
+    // falls a little short of a Thai caption's last vowel); the grid scrolls
+    // sideways.
+    m_grid->resizeColumnsToContents();
+    for (int c = 0; c < m_grid->columnCount(); ++c)
+        m_grid->setColumnWidth(c, m_grid->columnWidth(c) + 8);
 }
 
 QString SearchPanel::keyOfRow(int row) const

@@ -85,6 +85,7 @@ private Q_SLOTS:
     void windowOpensAsStated();
     void panelInTwoWindows();
     void enterOrder();
+    void enterPressesFocusedButton();
     void panelPasswordsMasked();
     void addAccountFromPanel();
     void panelRefusals_data();
@@ -307,6 +308,20 @@ void TestTpasswd::enterOrder()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(qobject_cast<QRadioButton *>(QApplication::focusWidget()));
+}
+
+void TestTpasswd::enterPressesFocusedButton()
+{
+    Tpasswd *w = openLogin();
+    typeInto(child<QLineEdit>(w, "Edit1"), "admin");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    typeInto(child<QLineEdit>(w, "Edit2"), "9640");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(m_state->userLevel(), 1);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(w, "GoButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(m_main->mdiArea()->subWindowList().isEmpty());
 }
 
 void TestTpasswd::panelPasswordsMasked()

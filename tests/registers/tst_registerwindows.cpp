@@ -278,6 +278,13 @@ void TestRegisterWindows::customerSearch()
     search->setText(QStringLiteral("ไม่มี"));
     enter(search);
     QCOMPARE(w.currentRecord()->text("CUST_NO"), QStringLiteral("A0001"));
+    // The focus is on "กลับ" now; the next Enter presses it.
+    auto *back = qobject_cast<QPushButton *>(w.focusWidget());
+    QVERIFY(back);
+    QCOMPARE(back->text(), QStringLiteral("กลับ"));
+    enter(back);
+    QVERIFY(!search->isVisible());
+    QCOMPARE(w.currentRecord()->text("CUST_NO"), QStringLiteral("A0001"));
 }
 
 void TestRegisterWindows::supplierSearchFollowsTyping()
