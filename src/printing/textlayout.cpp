@@ -24,6 +24,31 @@ const QPaintDevice *referenceDevice()
     return &device;
 }
 
+// Building a font and its metrics costs more than measuring a short text;
+// forms measure many, in a handful of fonts. Layout runs on one thread.
+const QFontMetricsF &metricsOf(const Font &font)
+{
+    struct Entry
+    {
+        QString family;
+        double pointSize;
+        bool bold;
+        bool italic;
+        QFontMetricsF metrics;
+    };
+    // Never freed: metrics must not outlive the application's font engines.
+    static auto &cache = *new QList<Entry>;
+    const QString family = familyOf(font);
+    for (const Entry &e : cache) {
+        if (e.pointSize == font.pointSize && e.bold == font.bold && e.italic == font.italic && e.family == family)
+            return e.metrics;
+    }
+    if (cache.size() >= 64)
+        cache.removeFirst();
+    cache.append(Entry{family, font.pointSize, font.bold, font.italic, QFontMetricsF(toQFont(font), referenceDevice())});
+    return cache.last().metrics;
+}
+
 double toMm(double deviceUnits) { return deviceUnits * 25.4 / referenceDpi; }
 
 QList<qsizetype> boundaries(const QString &text, QTextBoundaryFinder::BoundaryType type)
@@ -99,19 +124,17 @@ void wrapParagraph(const QString &text, const QFontMetricsF &fm, double maxWidth
 
 double textWidthMm(const QString &text, const Font &font)
 {
-    const QFontMetricsF fm(toQFont(font), referenceDevice());
-    return toMm(fm.horizontalAdvance(text));
+    return toMm(metricsOf(font).horizontalAdvance(text));
 }
 
 double lineHeightMm(const Font &font)
 {
-    const QFontMetricsF fm(toQFont(font), referenceDevice());
-    return toMm(fm.lineSpacing());
+    return toMm(metricsOf(font).lineSpacing());
 }
 
 QStringList wrapText(const QString &text, const Font &font, double widthMm)
 {
-    const QFontMetricsF fm(toQFont(font), referenceDevice());
+    const QFontMetricsF fm = metricsOf(font);
     const double maxWidth = widthMm * referenceDpi / 25.4;
     QStringList lines;
     const QStringList paragraphs = text.split(QLatin1Char('\n'));

@@ -6,6 +6,7 @@
 #include "printing/forms/formtexts.h"
 
 #include "printing/pdfsink.h"
+#include "printing/textlayout.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -85,6 +86,10 @@ private Q_SLOTS:
     void logo_data();
     void logo();
     void addresses();
+    void signatureLines_data();
+    void signatureLines();
+    void longTextsAreNotCut_data();
+    void longTextsAreNotCut();
     void halfFormTotals_data();
     void halfFormTotals();
     void pageModel_data();
@@ -591,6 +596,100 @@ void TestForms::logo()
     QVERIFY(name);
     // The company name moves right of the picture.
     QCOMPARE(name->box.left() > page.content().left() + 15, shown);
+    // Nothing runs through the picture, and no field moves for it: on
+    // pre-printed paper the fields have fixed spots.
+    for (const Printing::PictureItem *pic : page.all<Printing::PictureItem>())
+        for (const Printing::TextItem *t : page.texts())
+            QVERIFY2(!t->box.intersects(pic->box), qPrintable(t->text));
+    d.settings.logo.clear();
+    const Printing::Page without = formPages(buildContent(form, d, 1, 1)).first();
+    for (const QString &field : {c.number, c.partyName, c.lines.first().amount})
+        QCOMPARE(page.findText(field)->box.topLeft(), without.findText(field)->box.topLeft());
+}
+
+void TestForms::signatureLines_data()
+{
+    QTest::addColumn<FormId>("form");
+    QTest::addColumn<QString>("line1");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("lines");
+
+    QTest::newRow("DO8 plain paper") << FormId::DO8 << "1" << 2 << 4;
+    QTest::newRow("DO8 pre-printed has none") << FormId::DO8 << "0" << 2 << 0;
+    QTest::newRow("DO2 pre-printed keeps the lines") << FormId::DO2 << "0" << 1 << 3;
+    QTest::newRow("DO1 pre-printed receipt keeps the lines") << FormId::DO1 << "0" << 2 << 4;
+}
+
+// Signature lines are the footer's only dotted lines.
+void TestForms::signatureLines()
+{
+    QFETCH(FormId, form);
+    QFETCH(QString, line1);
+    QFETCH(int, kind);
+    QFETCH(int, lines);
+    DocumentData d = vatSale();
+    d.settings.line1 = line1;
+    const Printing::Page page = formPages(buildContent(form, d, 2, kind)).first();
+    int dotted = 0;
+    for (const Printing::LineItem *l : page.all<Printing::LineItem>())
+        dotted += l->style == Printing::LineStyle::Dotted ? 1 : 0;
+    QCOMPARE(dotted, lines);
+}
+
+void TestForms::longTextsAreNotCut_data()
+{
+    QTest::addColumn<FormId>("form");
+    QTest::addColumn<int>("printMode");
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("DO8 receipt tax invoice") << FormId::DO8 << 2 << 2;
+    QTest::newRow("special receipt") << FormId::DOSpecial << 1 << 2;
+    QTest::newRow("special tax invoice") << FormId::DOSpecial << 2 << 1;
+    QTest::newRow("RR document set") << FormId::RR << 2 << 0;
+    QTest::newRow("DO2 receipt") << FormId::DO2 << 2 << 2;
+    QTest::newRow("DO4s receipt") << FormId::DO4s << 1 << 2;
+}
+
+// A long name wraps in its cell, pushing the rows under it down; other
+// fields and the payment block fit their boxes.
+void TestForms::longTextsAreNotCut()
+{
+    QFETCH(FormId, form);
+    QFETCH(int, printMode);
+    QFETCH(int, kind);
+    DocumentData d = saleFor(printMode);
+    const QString name = QStringLiteral("เครื่องปั่นน้ำผลไม้ไฟฟ้าอเนกประสงค์ความเร็วสูงพร้อมโถแก้วทนความร้อนและใบมีดสแตนเลส");
+    d.lines.first().proName = name;
+    d.lines.first().attrib = QStringLiteral("SN 4411-2567");
+    d.lines.first().unitPrice = 1234567.25;
+    d.lines.first().price = 2469134.5;
+    d.header.custName = QStringLiteral("ห้างหุ้นส่วนจำกัด ทวีทรัพย์ค้าวัสดุก่อสร้างและเครื่องมือช่าง");
+    d.party.add1 = QStringLiteral("88/12 หมู่ 4 ถนนเพชรเกษม ตำบลอ้อมน้อย อำเภอกระทุ่มแบน");
+    const FormContent c = buildContent(form, d, printMode, kind);
+    const Printing::Page page = formPages(c).first();
+
+    for (const Printing::TextItem *t : page.texts()) {
+        if (!t->wordWrap)
+            QVERIFY2(Printing::textWidthMm(t->text, t->font) <= t->box.width() + 1e-6, qPrintable(t->text));
+    }
+    // The name comes back whole, in more than one row, and the detail row
+    // and the next line follow under it.
+    const Printing::TextItem *amount = page.findText(c.lines.at(0).amount);
+    const Printing::TextItem *next = page.findText(c.lines.at(1).amount);
+    QVERIFY(amount && next);
+    QString joined;
+    int nameRows = 0;
+    for (const Printing::TextItem *t : page.texts()) {
+        if (t->box.top() >= amount->box.top() - 1e-6 && t->box.top() < next->box.top() - 1e-6
+            && t->box.left() == page.findTextContaining(QStringLiteral("เครื่องปั่น"))->box.left()) {
+            joined += t->text;
+            ++nameRows;
+        }
+    }
+    QVERIFY(nameRows > 1);
+    QCOMPARE(joined.remove(QLatin1Char(' ')), QString(c.lines.first().name).remove(QLatin1Char(' ')));
+    const int rows = nameRows + int(c.lines.first().details.size());
+    QCOMPARE(qRound((next->box.top() - amount->box.top()) / amount->box.height()), rows);
 }
 
 void TestForms::addresses()

@@ -207,7 +207,6 @@ FormContent buildContent(FormId form, const DocumentData &data, int printMode, i
     c.paper = half ? Paper::HalfLetter : Paper::Letter;
     c.margins = formMargins(form, s.prnTop, s.prnLeft);
     c.wideLogoStep = bilingual;
-    c.logoMovesBlock = half;
 
     // Company block.
     const bool strictLogo = family == Family::Order || family == Family::Quotation;

@@ -71,8 +71,7 @@ struct FormContent
     Paper paper = Paper::Letter;
     Margins margins;
     bool frames = true;       // boxes and rules of plain paper
-    bool wideLogoStep = false; // the bilingual forms move the name further
-    bool logoMovesBlock = false; // half pages move the address lines too
+    bool wideLogoStep = false; // the bilingual forms move the company block further
 
     QByteArray logo;          // empty: no picture
     QString companyName;

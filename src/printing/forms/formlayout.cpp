@@ -1,6 +1,7 @@
 #include "printing/forms/formlayout.h"
 
 #include "printing/bandedreport.h"
+#include "printing/textlayout.h"
 
 #include <QImage>
 
@@ -84,11 +85,34 @@ Qt::Alignment alignOf(Column col)
     }
 }
 
+bool fits(const QString &t, const Font &f, double width)
+{
+    // No glyph of the TLWG faces is wider than one and a half em: short texts
+    // need no measuring.
+    return t.size() * f.pointSize * 1.5 * 25.4 / 72 <= width || Printing::textWidthMm(t, f) <= width;
+}
+
+// A field too long for its box is set smaller rather than cut, down to a
+// floor below which it is cut after all.
+Font fitted(const QString &t, Font f, double width)
+{
+    if (fits(t, f, width))
+        return f;
+    const double floor = f.pointSize * 0.7;
+    for (int i = 0; i < 4; ++i) {
+        const double w = Printing::textWidthMm(t, f);
+        if (w <= width || f.pointSize <= floor)
+            break;
+        f.pointSize = std::max(floor, f.pointSize * width / w * 0.99);
+    }
+    return f;
+}
+
 void text(Band &b, const QRectF &box, const QString &t, const Font &f,
           Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter)
 {
     if (!t.isEmpty())
-        b.addText(box, t, f, a);
+        b.addText(box, t, fitted(t, f, box.width()), a);
 }
 
 Band pageHeader(const FormContent &c, const Geometry &g)
@@ -107,7 +131,10 @@ Band pageHeader(const FormContent &c, const Geometry &g)
         b.addPicture(QRectF(x0, 0, g.logo, g.logo), logo);
         nameX = x0 + g.logo + (c.wideLogoStep ? 8 : 2);
     }
-    const double blockX = c.logoMovesBlock ? nameX : x0;
+    // The address lines move beside the logo with the name: under the picture
+    // they would push the boxes down, and on pre-printed paper every field
+    // must stay where the stationery has it, logo or not.
+    const double blockX = nameX;
     const double titleW = c.paper == Paper::HalfLetter ? 70 : 80;
     const double nameH = g.namePt * 0.5;
     text(b, QRectF(nameX, 0, right - titleW - nameX, nameH), c.companyName, Font::body(g.namePt, true));
@@ -116,9 +143,7 @@ Band pageHeader(const FormContent &c, const Geometry &g)
     text(b, QRectF(right - titleW, g.titlePt * 0.5, titleW, g.row), c.subtitle, body,
          Qt::AlignRight | Qt::AlignVCenter);
     const double lineH = g.smallPt * 0.5;
-    // Where only the name moves beside the logo, the address lines go under
-    // the picture rather than through it.
-    double y = (!logo.isNull() && !c.logoMovesBlock) ? std::max(nameH, g.logo + 0.5) : nameH;
+    double y = nameH;
     text(b, QRectF(blockX, y, right - titleW - blockX, lineH), c.companyAddress, small);
     y += lineH;
     text(b, QRectF(blockX, y, right - titleW - blockX, lineH), c.companyContacts, small);
@@ -127,7 +152,7 @@ Band pageHeader(const FormContent &c, const Geometry &g)
     y += lineH;
 
     // Party box on the left, document box on the right.
-    const double top = std::max(g.headerTop, y + 1.5);
+    const double top = std::max({g.headerTop, y + 1.5, g.logo + 1.5});
     const double boxH = g.row * 5 + 1;
     const double partyW = g.width * 0.6;
     const double docX = x0 + partyW + 2;
@@ -195,8 +220,14 @@ Band columnHeader(const FormContent &c, const Geometry &g)
 
 Band detailBand(const FormContent &c, const Geometry &g, const QList<Cell> &cells, const LineRow &r)
 {
-    Band b(g.lineRow * (1 + r.details.size()));
     const Font body = Font::body(g.bodyPt);
+    // A long name wraps at word boundaries and pushes the detail rows down.
+    QStringList nameLines{r.name};
+    for (const Cell &cell : cells)
+        if (cell.column == Column::Name && !fits(r.name, body, cell.w - 2))
+            nameLines = Printing::wrapText(r.name, body, cell.w - 2);
+    const qsizetype nameRows = std::max<qsizetype>(1, nameLines.size());
+    Band b(g.lineRow * (nameRows + r.details.size()));
     if (c.frames) {
         b.addLine(QLineF(g.x0, 0, g.x0, b.height));
         b.addLine(QLineF(g.x0 + g.width, 0, g.x0 + g.width, b.height));
@@ -208,20 +239,23 @@ Band detailBand(const FormContent &c, const Geometry &g, const QList<Cell> &cell
         switch (cell.column) {
         case Column::LineNo: t = r.lineNo; break;
         case Column::Code: t = r.code; break;
-        case Column::Name: t = r.name; break;
+        case Column::Name: break;
         case Column::Qty: t = r.qty; break;
         case Column::Unit: t = r.unit; break;
         case Column::UnitPrice: t = r.unitPrice; break;
         case Column::Discount: t = r.discount; break;
         case Column::Amount: t = r.amount; break;
         }
-        const QRectF box(cell.x + 1, 0, cell.w - 2, g.lineRow);
-        text(b, box, t, body, alignOf(cell.column));
-        if (cell.column == Column::Name) {
-            for (qsizetype i = 0; i < r.details.size(); ++i)
-                text(b, QRectF(cell.x + 4, g.lineRow * (i + 1), cell.w - 5, g.lineRow), r.details[i],
-                     Font::body(g.smallPt));
+        if (cell.column != Column::Name) {
+            text(b, QRectF(cell.x + 1, 0, cell.w - 2, g.lineRow), t, body, alignOf(cell.column));
+            continue;
         }
+        for (qsizetype i = 0; i < nameLines.size(); ++i)
+            text(b, QRectF(cell.x + 1, g.lineRow * i, cell.w - 2, g.lineRow), nameLines[i], body,
+                 alignOf(cell.column));
+        for (qsizetype i = 0; i < r.details.size(); ++i)
+            text(b, QRectF(cell.x + 4, g.lineRow * (nameRows + i), cell.w - 5, g.lineRow), r.details[i],
+                 Font::body(g.smallPt));
     }
     return b;
 }
@@ -283,7 +317,8 @@ Band pageFooter(const FormContent &c, const Geometry &g)
         for (int i = 0; i < n; ++i) {
             const Signature &s = c.signatures[i];
             const double sx = x0 + slot * i;
-            if (s.line && !s.caption.isEmpty())
+            // Pre-printed bilingual paper still takes the lines without their captions.
+            if (s.line)
                 b.addHorizontalLine(sx + 4, sx + slot - 4, lineY, 0.2, Printing::LineStyle::Dotted);
             QString caption = s.caption;
             if (!s.english.isEmpty())
