@@ -528,7 +528,6 @@ void DocumentController::codeBoxEntered()
     const bool order = m_mode->mode == 5;
     e.stockFlag = order ? QStringLiteral("0") : QStringLiteral("1");
     e.indicator = order ? LineEntry::Indicator::Green : LineEntry::Indicator::Blue;
-    e.indicatorText = order ? QStringLiteral(" ยังไม่ปรับ Stock สินค้า") : QStringLiteral(" ปรับ Stock สินค้า");
     if (e.kind == LineEntry::Kind::None)
         e.nameText = e.cursorName;
     e.quantityText = QStringLiteral("1");
@@ -574,7 +573,6 @@ bool DocumentController::lookupProduct()
         e.onHandText.clear();
         e.unitLabel.clear();
         e.indicator = LineEntry::Indicator::Red;
-        e.indicatorText = QStringLiteral(" ไม่ปรับ Stock สินค้า");
         Q_EMIT changed();
         return true;
     }
@@ -599,7 +597,6 @@ bool DocumentController::lookupProduct()
     }
     e.onHand = onHand;
     e.indicator = LineEntry::Indicator::Blue;
-    e.indicatorText = QStringLiteral(" ปรับ Stock สินค้า");
     if (product->cutStock != QLatin1String("1")) {
         e.onHandText = Messages::noStockTracking();
         e.stockFlag = QStringLiteral("0");
@@ -760,10 +757,6 @@ bool DocumentController::setCell(int index, int column, const QString &text)
     recomputeTotals();
     return true;
 }
-
-} // namespace Documents
-
-namespace Documents {
 
 void DocumentController::setUserLevel(int level)
 {

@@ -72,6 +72,17 @@ LineValues makeLine(const ModeInfo &mode, const LineEntry &e, double q, double p
     return l;
 }
 
+QString LineEntry::indicatorText() const
+{
+    switch (indicator) {
+    case Indicator::Blue: return QStringLiteral(" ปรับ Stock สินค้า");
+    case Indicator::Green: return QStringLiteral(" ยังไม่ปรับ Stock สินค้า");
+    case Indicator::Red: return QStringLiteral(" ไม่ปรับ Stock สินค้า");
+    case Indicator::None: break;
+    }
+    return QString();
+}
+
 QString plainQuantity(double value)
 {
     return Registers::plainNumber(value);

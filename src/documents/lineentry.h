@@ -40,7 +40,8 @@ struct LineEntry
     QString onHandText;
     QString unitLabel;
     Indicator indicator = Indicator::None;
-    QString indicatorText;
+    // The words beside the indicator follow from its colour.
+    QString indicatorText() const;
     bool detailsShown = true;
     bool stockBoxesShown = true;  // on-hand and warranty boxes
     bool listEnabled = true;

@@ -876,7 +876,7 @@ void Tmobile::refreshPanel()
         : e.indicator == LineEntry::Indicator::Green ? "#1d9a3a"
         : e.indicator == LineEntry::Indicator::Red ? "#d81e1e" : "#bbb";
     m_indicator->setText(QStringLiteral("<span style='background:%1'>&nbsp;&nbsp;&nbsp;&nbsp;</span>%2")
-                             .arg(QLatin1String(colour), e.indicatorText.toHtmlEscaped()));
+                             .arg(QLatin1String(colour), e.indicatorText().toHtmlEscaped()));
     m_qtyLabel->setText(mode.quantityCaption);
     m_priceLabel->setText(mode.priceCaption);
 }
@@ -1155,13 +1155,22 @@ void Tmobile::showProductInList()
     if (!e.product)
         return;
     const bool byName = m_byName->isChecked();
+    moveProductList(byName, byName ? e.product->name : e.product->code, QAbstractItemView::EnsureVisible);
+}
+
+void Tmobile::moveProductList(bool byName, const QString &text, QAbstractItemView::ScrollHint hint)
+{
+    // The nearest product at or after the text; rows are fetched only up to it.
     int row = 0;
-    if (!m_repo->productRowOf(byName, byName ? e.product->name : e.product->code, &row))
+    if (!m_repo->productRowOf(byName, text, &row))
         return;
     while (m_productModel->rowCount() <= row && m_productModel->canFetchMore())
         m_productModel->fetchMore();
-    if (row < m_productModel->rowCount())
+    row = qMin(row, m_productModel->rowCount() - 1);
+    if (row >= 0) {
         m_productList->setCurrentIndex(m_productModel->index(row, 0));
+        m_productList->scrollTo(m_productModel->index(row, 0), hint);
+    }
 }
 
 void Tmobile::productSearchOrder()
@@ -1181,18 +1190,8 @@ void Tmobile::loadProductList()
 
 void Tmobile::productTyped(const QString &text)
 {
-    if (!m_byName->isChecked())
-        return;
-    int row = 0;
-    if (!m_repo->productRowOf(true, text, &row))
-        return;
-    while (m_productModel->rowCount() <= row && m_productModel->canFetchMore())
-        m_productModel->fetchMore();
-    row = qMin(row, m_productModel->rowCount() - 1);
-    if (row >= 0) {
-        m_productList->setCurrentIndex(m_productModel->index(row, 0));
-        m_productList->scrollTo(m_productModel->index(row, 0), QAbstractItemView::PositionAtTop);
-    }
+    if (m_byName->isChecked())
+        moveProductList(true, text, QAbstractItemView::PositionAtTop);
 }
 
 void Tmobile::freeNameEntered()

@@ -2,6 +2,7 @@
 
 #include "documents/documentcontroller.h"
 
+#include <QAbstractItemView>
 #include <QWidget>
 
 #include <functional>
@@ -83,6 +84,7 @@ private:
     void productPicked();
     void productSearchOrder();
     void showProductInList();
+    void moveProductList(bool byName, const QString &text, QAbstractItemView::ScrollHint hint);
     void loadProductList();
     void productTyped(const QString &text);
     void freeNameEntered();

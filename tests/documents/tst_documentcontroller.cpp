@@ -97,6 +97,17 @@ private:
             qWarning("activation failed");
         return w;
     }
+    // A product line entered through the panel as the clerk would.
+    static bool addProductLine(DocumentController &c, const QString &code, const QString &quantity)
+    {
+        if (!c.beginNewLine())
+            return false;
+        c.lineEntry().codeText = code;
+        if (!c.lookupProduct())
+            return false;
+        c.lineEntry().quantityText = quantity;
+        return c.acceptLine();
+    }
     // A new document with party, salesperson and one free-text line.
     void fillNew(DocumentController &c, const QString &party = "00012")
     {
@@ -473,13 +484,8 @@ void TestDocumentController::dontSaveLeavesNoTrace()
     QVERIFY(c.add());
     QCOMPARE(c.enterPartyCode("00012"), PartyCodeResult::Found);
     c.setSalesperson("001");
-    for (int i = 0; i < 5; ++i) {
-        QVERIFY(c.beginNewLine());
-        c.lineEntry().codeText = "P003";
-        QVERIFY(c.lookupProduct());
-        c.lineEntry().quantityText = "1";
-        QVERIFY(c.acceptLine());
-    }
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(addProductLine(c, "P003", "1"));
     QCOMPARE(c.document().lineCount(), 5);
     c.dontSave();
     QCOMPARE(c.action(), Action::Normal);
@@ -703,11 +709,7 @@ void TestDocumentController::deleteLine()
     Window w = open(1);
     DocumentController &c = *w.c;
     fillNew(c);
-    QVERIFY(c.beginNewLine());
-    c.lineEntry().codeText = "P002";
-    QVERIFY(c.lookupProduct());
-    c.lineEntry().quantityText = "1";
-    QVERIFY(c.acceptLine());
+    QVERIFY(addProductLine(c, "P002", "1"));
     const qint64 withBoth = c.totals().sum;
     if (state != "new") {
         m_prompt.inputAnswers.enqueue(QString("000001"));
@@ -772,7 +774,7 @@ void TestDocumentController::freeTextLine()
     QCOMPARE(c.lineEntry().kind, LineEntry::Kind::FreeText);
     QVERIFY(!c.lineEntry().stockBoxesShown);
     QVERIFY(!c.lineEntry().listEnabled);
-    QCOMPARE(c.lineEntry().indicatorText, QString(" ไม่ปรับ Stock สินค้า"));
+    QCOMPARE(c.lineEntry().indicatorText(), QString(" ไม่ปรับ Stock สินค้า"));
     c.nameBoxEntered();
     QVERIFY(c.lineEntry().priceText.isEmpty());
     c.lineEntry().nameText = "ค่าแรงช่าง";
@@ -866,11 +868,7 @@ void TestDocumentController::stockWhileEditing()
     QVERIFY(c.add());
     QCOMPARE(c.enterPartyCode("00012"), PartyCodeResult::Found);
     c.setSalesperson("001");
-    QVERIFY(c.beginNewLine());
-    c.lineEntry().codeText = "P002";  // on-hand 2
-    QVERIFY(c.lookupProduct());
-    c.lineEntry().quantityText = "2";
-    QVERIFY(c.acceptLine());
+    QVERIFY(addProductLine(c, "P002", "2"));  // on-hand 2
     m_prompt.inputAnswers.enqueue(QString("000001"));
     QVERIFY(c.save().saved);
     QVERIFY(c.edit());
@@ -906,11 +904,7 @@ void TestDocumentController::cellTypedReprices()
     QVERIFY(c.add());
     QCOMPARE(c.enterPartyCode("00012"), PartyCodeResult::Found);
     c.setSalesperson("001");
-    QVERIFY(c.beginNewLine());
-    c.lineEntry().codeText = "P002";
-    QVERIFY(c.lookupProduct());
-    c.lineEntry().quantityText = "1";
-    QVERIFY(c.acceptLine());
+    QVERIFY(addProductLine(c, "P002", "1"));
     const bool number = Text::ReadDouble(text).has_value();
     QCOMPARE(c.setCell(0, column, text), number);
     QCOMPARE(m_prompt.messages, number ? QStringList{} : QStringList{Messages::badNumber()});
